@@ -1,0 +1,29 @@
+// Programa de captura de la solicitud.
+#include "platform/Base.h"
+#include "platform/Dialogos.h"
+#include "shell/Arranque.h"
+#include "shell/U_inicial.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("solicitud"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
+    QApplication::setDesktopFileName(QStringLiteral("solicitud"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/programa.png")));
+    instalaTraduccion();
+
+    std::unique_ptr<Arranque> arranque;
+    try {
+        arranque = std::make_unique<Arranque>(Base::carpetaPredeterminada());
+    } catch (const ErrorBase &e) {
+        dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
+        return 1;
+    }
+    arranque->inicial()->showMaximized();
+    const int r = app.exec();
+    return r;
+}

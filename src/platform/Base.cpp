@@ -1,0 +1,351 @@
+#include "platform/Base.h"
+#include "platform/Csv.h"
+#include "platform/Esquema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QUuid>
+#include <sqlite3.h>
+
+namespace Base {
+namespace {
+
+QString g_carpeta;
+const QString kConexion = QStringLiteral("solicitud");
+
+// --- Colación española ----------------------------------------------------------------------
+// Peso primario de un carácter: las vocales acentuadas pesan como la vocal, la Ñ justo
+// después de la N y las minúsculas como las mayúsculas.
+int peso(char32_t c)
+{
+    if (c >= U'a' && c <= U'z')
+        c -= 32;
+    switch (c) {
+    case U'Á': case U'À': case U'Â': case U'Ä': case U'á': case U'à': case U'â': case U'ä': c = U'A'; break;
+    case U'É': case U'È': case U'Ê': case U'Ë': case U'é': case U'è': case U'ê': case U'ë': c = U'E'; break;
+    case U'Í': case U'Ì': case U'Î': case U'Ï': case U'í': case U'ì': case U'î': case U'ï': c = U'I'; break;
+    case U'Ó': case U'Ò': case U'Ô': case U'Ö': case U'ó': case U'ò': case U'ô': case U'ö': c = U'O'; break;
+    case U'Ú': case U'Ù': case U'Û': case U'Ü': case U'ú': case U'ù': case U'û': case U'ü': c = U'U'; break;
+    case U'Ç': case U'ç': c = U'C'; break;
+    case U'Ñ': case U'ñ': return int(U'N') * 2 + 1;
+    default: break;
+    }
+    return int(c) * 2;
+}
+
+// Decodifica un carácter UTF-8; avanza p.
+char32_t siguiente(const unsigned char *&p, const unsigned char *fin)
+{
+    const unsigned char b = *p++;
+    if (b < 0x80)
+        return b;
+    int extra = (b >= 0xF0) ? 3 : (b >= 0xE0) ? 2 : (b >= 0xC0) ? 1 : 0;
+    char32_t c = b & (0x3F >> extra);
+    while (extra-- > 0 && p < fin)
+        c = (c << 6) | (*p++ & 0x3F);
+    return c;
+}
+
+int comparaEspanol(void *, int n1, const void *t1, int n2, const void *t2)
+{
+    auto p1 = static_cast<const unsigned char *>(t1), f1 = p1 + n1;
+    auto p2 = static_cast<const unsigned char *>(t2), f2 = p2 + n2;
+    while (p1 < f1 && p2 < f2) {
+        const int a = peso(siguiente(p1, f1));
+        const int b = peso(siguiente(p2, f2));
+        if (a != b)
+            return a < b ? -1 : 1;
+    }
+    if (p1 < f1)
+        return 1;
+    if (p2 < f2)
+        return -1;
+    // Iguales salvo acentos o mayúsculas: desempate binario para un orden total.
+    const int r = memcmp(t1, t2, size_t(std::min(n1, n2)));
+    return r != 0 ? r : (n1 - n2);
+}
+
+void registraColacion(QSqlDatabase &db)
+{
+    const QVariant h = db.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
+        throw ErrorBase(QStringLiteral("El motor de base de datos no es el esperado (SQLite)."));
+    auto *s = *static_cast<sqlite3 *const *>(h.data());
+    sqlite3_create_collation_v2(s, Esquema::kColacion, SQLITE_UTF8, nullptr, comparaEspanol, nullptr);
+}
+
+QString errorArchivo(const QString &archivo, const QString &que)
+{
+    return QStringLiteral("No se pudo abrir la base de datos de la solicitud «%1»: %2 "
+                          "El archivo se dejó como estaba.").arg(QDir::toNativeSeparators(archivo), que);
+}
+
+void ejecutaODispara(QSqlQuery &q, const QString &sql)
+{
+    if (!q.exec(sql))
+        throw ErrorBase(mensajeDeError(q.lastError().databaseText(), q.lastError().nativeErrorCode().toInt()),
+                        q.lastError().text() + QStringLiteral(" — ") + sql);
+}
+
+QSqlDatabase conecta(const QString &nombre, const QString &archivo)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
+    db.setDatabaseName(archivo);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    return db;
+}
+
+void configura(QSqlDatabase &db)
+{
+    registraColacion(db);
+    QSqlQuery q(db);
+    ejecutaODispara(q, QStringLiteral("PRAGMA synchronous=FULL"));
+    ejecutaODispara(q, QStringLiteral("PRAGMA foreign_keys=OFF"));
+}
+
+// Lee los catálogos (recursos :/catalogos/<Tabla>.csv, primera fila con las columnas).
+void cargaCatalogos(QSqlDatabase &db)
+{
+    for (const Esquema::Tabla &t : Esquema::tablas()) {
+        if (!t.catalogo)
+            continue;
+        QFile f(QStringLiteral(":/catalogos/%1.csv").arg(QLatin1String(t.nombre)));
+        if (!f.open(QIODevice::ReadOnly))
+            throw ErrorBase(QStringLiteral("Falta el catálogo %1 en el programa.").arg(QLatin1String(t.nombre)));
+        const QVector<QStringList> filas = Csv::lee(QString::fromUtf8(f.readAll()));
+        if (filas.isEmpty())
+            continue;
+        const QStringList columnas = filas.first();
+        QStringList marcas;
+        for (qsizetype i = 0; i < columnas.size(); ++i)
+            marcas << QStringLiteral("?");
+        QSqlQuery q(db);
+        const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(QLatin1String(t.nombre), columnas.join(u','), marcas.join(u','));
+        if (!q.prepare(sql))
+            throw ErrorBase(QStringLiteral("El catálogo %1 no corresponde a su tabla.").arg(QLatin1String(t.nombre)),
+                            q.lastError().text());
+        const Esquema::Tabla *tabla = &t;
+        for (qsizetype r = 1; r < filas.size(); ++r) {
+            const QStringList &fila = filas.at(r);
+            for (qsizetype c = 0; c < columnas.size(); ++c) {
+                const QString v = fila.value(c);
+                // Las columnas enteras se enlazan como número; vacío es NULL.
+                bool entero = false;
+                for (const Esquema::Columna &col : tabla->columnas)
+                    if (columnas.at(c).compare(QLatin1String(col.nombre), Qt::CaseInsensitive) == 0)
+                        entero = col.clase == Esquema::Clase::Entero;
+                if (v.isEmpty() && entero)
+                    q.bindValue(int(c), QVariant());
+                else if (entero)
+                    q.bindValue(int(c), v.toLongLong());
+                else
+                    q.bindValue(int(c), v);
+            }
+            if (!q.exec())
+                throw ErrorBase(QStringLiteral("El catálogo %1 tiene una fila inválida (%2).")
+                                    .arg(QLatin1String(t.nombre)).arg(r + 1),
+                                q.lastError().text());
+        }
+    }
+}
+
+// Crea la base completa en un archivo temporal y lo pone en su lugar al final, para que
+// una interrupción nunca deje una base a medias.
+void creaArchivo(const QString &archivo)
+{
+    const QString temporal = archivo + QStringLiteral(".nueva");
+    QFile::remove(temporal);
+    const QString nombre = QStringLiteral("creacion-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    {
+        QSqlDatabase db = conecta(nombre, temporal);
+        if (!db.open())
+            throw ErrorBase(QStringLiteral("No se pudo crear la base de datos «%1».").arg(QDir::toNativeSeparators(archivo)),
+                            db.lastError().text());
+        try {
+            configura(db);
+            QSqlQuery q(db);
+            ejecutaODispara(q, QStringLiteral("BEGIN"));
+            for (const Esquema::Tabla &t : Esquema::tablas())
+                ejecutaODispara(q, Esquema::sentenciaCrear(t));
+            cargaCatalogos(db);
+            ejecutaODispara(q, QStringLiteral("COMMIT"));
+        } catch (...) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(nombre);
+            QFile::remove(temporal);
+            throw;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nombre);
+    if (!QFile::rename(temporal, archivo)) {
+        QFile::remove(temporal);
+        throw ErrorBase(QStringLiteral("No se pudo crear la base de datos «%1».").arg(QDir::toNativeSeparators(archivo)));
+    }
+}
+
+void creaCarpeta(const QString &carpeta)
+{
+    QDir d(carpeta);
+    if (d.exists())
+        return;
+    if (!QDir().mkpath(carpeta))
+        throw ErrorBase(QStringLiteral("No se pudo crear la carpeta de tablas «%1». Revise que tenga permiso "
+                                       "de escritura en la carpeta que la contiene.").arg(QDir::toNativeSeparators(carpeta)));
+    QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void compruebaTablas(QSqlDatabase &db, const QString &archivo)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"))) {
+        const QString t = q.lastError().databaseText();
+        if (t.contains(QLatin1String("locked"), Qt::CaseInsensitive) || t.contains(QLatin1String("busy"), Qt::CaseInsensitive))
+            throw ErrorBase(errorArchivo(archivo, QStringLiteral("otro programa la tiene bloqueada.")), q.lastError().text());
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("el archivo está dañado o no es una base de datos de la solicitud.")),
+                        q.lastError().text());
+    }
+    QSet<QString> hay;
+    while (q.next())
+        hay.insert(q.value(0).toString().toLower());
+    for (const Esquema::Tabla &t : Esquema::tablas())
+        if (!hay.contains(QString::fromLatin1(t.nombre).toLower()))
+            throw ErrorBase(errorArchivo(archivo, QStringLiteral("le falta la tabla %1, así que no es una base de datos "
+                                                                "completa de la solicitud.").arg(QLatin1String(t.nombre))));
+}
+
+} // namespace
+
+QString carpetaPredeterminada()
+{
+    QString datos = qEnvironmentVariable("XDG_DATA_HOME");
+    if (datos.isEmpty() || !QDir::isAbsolutePath(datos))
+        datos = QDir::homePath() + QStringLiteral("/.local/share");
+    return datos + QStringLiteral("/d_2004/tablas");
+}
+
+QString archivoEn(const QString &carpeta) { return QDir(carpeta).filePath(QStringLiteral("solicitud.sqlite")); }
+
+void abre(const QString &carpeta)
+{
+    cierra();
+    creaCarpeta(carpeta);
+    const QString archivo = archivoEn(carpeta);
+    const QFileInfo info(archivo);
+    if (!info.exists()) {
+        creaArchivo(archivo);
+    } else if (!info.isFile() || !info.isReadable()) {
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")));
+    } else if (!info.isWritable()) {
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de escritura.")));
+    }
+    QSqlDatabase db = conecta(kConexion, archivo);
+    if (!db.open()) {
+        const QString detalle = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(kConexion);
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle);
+    }
+    try {
+        compruebaTablas(db, archivo);
+        configura(db);
+    } catch (...) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(kConexion);
+        throw;
+    }
+    g_carpeta = carpeta;
+}
+
+void crea(const QString &carpeta)
+{
+    if (QFileInfo::exists(archivoEn(carpeta)))
+        throw ErrorBase(QStringLiteral("La carpeta «%1» ya tiene una base de datos de la solicitud; no se modificó.")
+                            .arg(QDir::toNativeSeparators(carpeta)));
+    creaCarpeta(carpeta);
+    creaArchivo(archivoEn(carpeta));
+}
+
+void cierra()
+{
+    if (QSqlDatabase::contains(kConexion)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(kConexion, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(kConexion);
+    }
+    g_carpeta.clear();
+}
+
+bool abierta() { return QSqlDatabase::contains(kConexion) && QSqlDatabase::database(kConexion, false).isOpen(); }
+
+QString carpeta() { return g_carpeta; }
+
+QSqlDatabase conexion()
+{
+    if (!QSqlDatabase::contains(kConexion))
+        throw ErrorBase(QStringLiteral("La base de datos de la solicitud no está abierta."));
+    return QSqlDatabase::database(kConexion, false);
+}
+
+QString mensajeDeError(const QString &detalle, int codigo)
+{
+    const int primario = codigo & 0xFF;
+    if (primario == SQLITE_BUSY || primario == SQLITE_LOCKED)
+        return QStringLiteral("La base de datos de la solicitud está ocupada por otro programa; la operación no se realizó.");
+    if (primario == SQLITE_FULL)
+        return QStringLiteral("No hay espacio en el disco para guardar la solicitud; la operación no se realizó.");
+    if (primario == SQLITE_READONLY || primario == SQLITE_PERM || primario == SQLITE_CANTOPEN)
+        return QStringLiteral("No se tiene permiso para escribir en la base de datos de la solicitud; la operación no se realizó.");
+    if (primario == SQLITE_CORRUPT || primario == SQLITE_NOTADB)
+        return QStringLiteral("La base de datos de la solicitud está dañada; la operación no se realizó.");
+    if (primario == SQLITE_CONSTRAINT) {
+        if (detalle.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
+            return QStringLiteral("Ya existe un registro con la misma clave; la operación no se realizó.");
+        return QStringLiteral("Algún dato no tiene el formato esperado (letras o un campo vacío donde va un número, "
+                              "o una fecha que no existe); la operación no se realizó.");
+    }
+    if (primario == SQLITE_MISMATCH)
+        return QStringLiteral("Algún dato no tiene el formato esperado; la operación no se realizó.");
+    return QStringLiteral("La base de datos de la solicitud rechazó la operación; no se realizó.");
+}
+
+Transaccion::Transaccion()
+{
+    QSqlDatabase db = conexion();
+    if (!db.transaction())
+        throw ErrorBase(mensajeDeError(db.lastError().databaseText(), db.lastError().nativeErrorCode().toInt()),
+                        db.lastError().text());
+    m_activa = true;
+}
+
+void Transaccion::confirma()
+{
+    if (!m_activa)
+        return;
+    QSqlDatabase db = conexion();
+    if (!db.commit()) {
+        const QSqlError e = db.lastError();
+        db.rollback();
+        m_activa = false;
+        throw ErrorBase(mensajeDeError(e.databaseText(), e.nativeErrorCode().toInt()), e.text());
+    }
+    m_activa = false;
+}
+
+Transaccion::~Transaccion()
+{
+    if (m_activa && QSqlDatabase::contains(kConexion))
+        QSqlDatabase::database(kConexion, false).rollback();
+}
+
+} // namespace Base

@@ -1,0 +1,75 @@
+#include "platform/Comandos.h"
+#include "platform/Base.h"
+
+#include <QMap>
+#include <cstdio>
+
+namespace Comandos {
+namespace {
+struct Registro {
+    QString uso;
+    Accion accion;
+};
+QMap<QString, Registro> &registro()
+{
+    static QMap<QString, Registro> r;
+    return r;
+}
+} // namespace
+
+bool registra(const QString &nombre, const QString &uso, Accion accion)
+{
+    registro().insert(nombre, {uso, std::move(accion)});
+    return true;
+}
+
+QString ayuda()
+{
+    QString t = QStringLiteral("Uso: solicitud-cli ORDEN [opciones]\n\nÓrdenes:\n");
+    for (auto it = registro().cbegin(); it != registro().cend(); ++it)
+        t += QStringLiteral("  ") + it.value().uso + u'\n';
+    t += QStringLiteral("\n--tablas DIR  carpeta de tablas (por omisión, la del programa: %1)\n").arg(Base::carpetaPredeterminada());
+    return t;
+}
+
+int ejecuta(const QStringList &argumentos)
+{
+    if (argumentos.isEmpty() || argumentos.first() == u"--help" || argumentos.first() == u"-h" || argumentos.first() == u"ayuda") {
+        (argumentos.isEmpty() ? error : imprime)(ayuda());
+        return argumentos.isEmpty() ? 2 : 0;
+    }
+    const auto it = registro().constFind(argumentos.first());
+    if (it == registro().cend()) {
+        error(QStringLiteral("Orden desconocida: %1\n").arg(argumentos.first()) + ayuda());
+        return 2;
+    }
+    return it.value().accion(argumentos.mid(1));
+}
+
+QString extraeTablas(QStringList &argumentos)
+{
+    const qsizetype i = argumentos.indexOf(QStringLiteral("--tablas"));
+    if (i < 0)
+        return Base::carpetaPredeterminada();
+    QString carpeta = argumentos.value(i + 1);
+    argumentos.remove(i, qMin<qsizetype>(2, argumentos.size() - i));
+    return carpeta;
+}
+
+void imprime(const QString &linea)
+{
+    const QByteArray b = linea.toUtf8();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
+    if (!linea.endsWith(u'\n'))
+        std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void error(const QString &linea)
+{
+    const QByteArray b = linea.toUtf8();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+    if (!linea.endsWith(u'\n'))
+        std::fputc('\n', stderr);
+}
+} // namespace Comandos

@@ -1,0 +1,22 @@
+#pragma once
+// Subórdenes de solicitud-cli. Cada subsistema registra las suyas desde su propia unidad.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace Comandos {
+// Recibe los argumentos que siguen al nombre de la suborden; devuelve el código de salida.
+using Accion = std::function<int(const QStringList &argumentos)>;
+bool registra(const QString &nombre, const QString &uso, Accion accion);
+int ejecuta(const QStringList &argumentos);   // argumentos sin el nombre del programa
+QString ayuda();
+
+// Utilidades comunes de las subórdenes.
+// Saca "--tablas DIR" de los argumentos; devuelve la carpeta (la del programa si no viene).
+QString extraeTablas(QStringList &argumentos);
+void imprime(const QString &linea);        // salida estándar, UTF-8
+void error(const QString &linea);          // salida de error, UTF-8
+}
+
+#define REGISTRA_COMANDO(Id, Nombre, Uso, Funcion) \
+    namespace { [[maybe_unused]] const bool comando_##Id = Comandos::registra(QStringLiteral(Nombre), QStringLiteral(Uso), Funcion); }

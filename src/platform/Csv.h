@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Lectura de CSV (RFC 4180): comas, comillas dobles, comillas duplicadas dentro de campos
+// entrecomillados y saltos de línea dentro de ellos.
+namespace Csv {
+QVector<QStringList> lee(const QString &texto);
+}

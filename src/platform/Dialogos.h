@@ -1,0 +1,39 @@
+#pragma once
+// Avisos, preguntas y cuadro de captura del programa. Toda ventana los pide aquí, de modo
+// que las pruebas puedan contestar por el usuario y leer lo que se mostró.
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+class Dialogos {
+public:
+    enum class Icono { Ninguno, Informacion, Advertencia, Error, Pregunta };
+
+    virtual ~Dialogos() = default;
+    // Aviso simple con botón Aceptar (título: el del programa).
+    virtual void aviso(const QString &texto) = 0;
+    // Mensaje con icono y botón Aceptar.
+    virtual void mensaje(const QString &texto, Icono icono) = 0;
+    // Pregunta con botones Sí y No; true si contesta Sí.
+    virtual bool pregunta(const QString &texto, Icono icono = Icono::Pregunta) = 0;
+    // Cuadro de captura de una línea; nullopt si el usuario cancela.
+    virtual std::optional<QString> entrada(const QString &titulo, const QString &etiqueta,
+                                           const QString &inicial = {}) = 0;
+
+    static Dialogos &actual();
+    static void instala(std::unique_ptr<Dialogos> d);   // las pruebas ponen el suyo
+};
+
+// Atajos
+inline Dialogos &dialogos() { return Dialogos::actual(); }
+
+// La implementación real, con QMessageBox y QInputDialog.
+class DialogosQt : public Dialogos {
+public:
+    void aviso(const QString &texto) override;
+    void mensaje(const QString &texto, Icono icono) override;
+    bool pregunta(const QString &texto, Icono icono) override;
+    std::optional<QString> entrada(const QString &titulo, const QString &etiqueta, const QString &inicial) override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// La entrega usa la página de códigos Windows-1252: los campos aceptan sólo lo que ésta
+// puede guardar, para que nada de lo capturado se pierda al entregarlo.
+namespace Win1252 {
+bool representable(QChar c);
+QString limpia(const QString &texto);           // quita lo que no se puede representar
+QByteArray codifica(const QString &texto);      // '?' para lo no representable
+QString decodifica(const QByteArray &bytes);
+}

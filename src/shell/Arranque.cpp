@@ -1,0 +1,46 @@
+#include "shell/Arranque.h"
+#include "platform/Base.h"
+#include "shell/Fabrica.h"
+#include "shell/U_Mod.h"
+#include "shell/U_inicial.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QWidget>
+
+Arranque::Arranque(const QString &carpetaTablas)
+{
+    Base::abre(carpetaTablas);
+    Tipo_Actual.clear();
+    Opcion_Actual = 1;
+    Edo_Civil_Actual = 0;
+    m_inicial = std::make_unique<TW_Inicial>();
+    m_dm = std::make_unique<TW_DM>();
+    m_genDsk.reset(Fabrica::crea(QStringLiteral("W_GenDsk")));
+    m_incon.reset(Fabrica::crea(QStringLiteral("W_Incon")));
+    for (QWidget *w : {m_genDsk.get(), m_incon.get()})
+        if (w)
+            w->hide();
+}
+
+Arranque::~Arranque()
+{
+    m_incon.reset();
+    m_genDsk.reset();
+    m_inicial.reset();
+    m_dm.reset();
+    Base::cierra();
+}
+
+void instalaTraduccion()
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Mexico));
+    auto *t = new QTranslator(qApp);
+    if (t->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(t);
+    else
+        delete t;
+}

@@ -1,0 +1,181 @@
+#include "platform/Consulta.h"
+#include "shell/Fabrica.h"
+#include "shell/U_Mod.h"
+#include "shell/U_inicial.h"
+#include "shell/Ventana.h"
+#include "support/Entorno.h"
+#include "support/Pruebas.h"
+
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QToolBar>
+#include <QToolButton>
+
+// Ventana mínima para probar la regla de abrir una sola vez.
+class TW_PruebaHija : public Ventana {
+public:
+    TW_PruebaHija() : Ventana(QStringLiteral("W_PruebaHija"), QStringLiteral("Prueba")) {}
+};
+REGISTRA_VENTANA(TW_PruebaHija, "W_PruebaHija")
+
+namespace {
+int abiertas(TW_Inicial *w, const QString &nombre)
+{
+    int n = 0;
+    for (QMdiSubWindow *s : w->areaMdi()->subWindowList())
+        if (s->widget() && s->isVisible() && s->widget()->objectName() == nombre)
+            ++n;
+    return n;
+}
+QToolButton *boton(TW_Inicial *w, const char *nombre) { return w->findChild<QToolButton *>(QLatin1String(nombre)); }
+} // namespace
+
+class PruebaInicial : public QObject {
+    Q_OBJECT
+private slots:
+    void arranqueMuestraMarcoYBarra()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        w->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
+        QVERIFY(w->windowState() & Qt::WindowMaximized);
+        QCOMPARE(w->G_Cargando->value(), 0);
+        QCOMPARE(Opcion_Actual, 1);
+        struct B { const char *nombre, *texto, *ayuda; bool visible; };
+        for (const B &b : {B{"SB_General", "Generales", "Datos Generales", true}, B{"SB_Academico", "Académicos", "Datos Academicos", true},
+                           B{"SB_Curriculum", "Curriculares", "Datos Curriculares", true},
+                           B{"SB_Quiral", "", "Informacion para el Orvelan", false},
+                           B{"SB_Montos", "", "Informacion relativa del financiamiento", false},
+                           B{"SB_Admon", "Administración", "Administración", true}, B{"SB_Salir", "Salir", "Salir", true}}) {
+            QToolButton *t = boton(w, b.nombre);
+            QVERIFY2(t, b.nombre);
+            QCOMPARE(t->text(), QString::fromUtf8(b.texto));
+            QCOMPARE(t->toolTip(), QString::fromUtf8(b.ayuda));
+            QCOMPARE(t->isVisible(), b.visible);
+            QCOMPARE(t->isEnabled(), b.visible);
+            QVERIFY(t->font().bold());
+        }
+    }
+
+    void compuertaDeConvocatoria_data()
+    {
+        QTest::addColumn<QString>("preparacion");
+        QTest::addColumn<bool>("pasa");
+        QTest::newRow("sin General") << "" << false;
+        QTest::newRow("convocatoria 0") << "Insert into General (Clave,Convocatoria) values (1,0)" << false;
+        QTest::newRow("convocatoria nula") << "Insert into General (Clave) values (1)" << false;
+        QTest::newRow("convocatoria 482") << "Insert into General (Clave,Convocatoria) values (1,482)" << true;
+    }
+    void compuertaDeConvocatoria()
+    {
+        QFETCH(QString, preparacion);
+        QFETCH(bool, pasa);
+        Entorno e(true);
+        if (!preparacion.isEmpty())
+            Entorno::sql(preparacion);
+        const QString msg = QStringLiteral("Debe de elegir primero la convocatoria en datos generales");
+        for (const char *b : {"SB_Academico", "SB_Curriculum"}) {
+            e.dialogos().limpia();
+            const int antes = int(e.inicial()->areaMdi()->subWindowList().size());
+            QMetaObject::invokeMethod(boton(e.inicial(), b), "click");
+            QCOMPARE(e.dialogos().textos(), pasa ? QStringList() : QStringList{msg});
+            if (!pasa)
+                QCOMPARE(int(e.inicial()->areaMdi()->subWindowList().size()), antes);
+        }
+    }
+
+    void compuertaDelAval()
+    {
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,6)"));
+        e.inicial()->SB_MontosClick();
+        QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("Primero debe llenar los datos referentes al aval")});
+    }
+
+    void abrirUnaSolaVez()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        QVERIFY(w->Abre_Forma(QStringLiteral("W_PruebaHija")));
+        QVERIFY(!w->Abre_Forma(QStringLiteral("w_pruebahija")));
+        QCOMPARE(abiertas(w, QStringLiteral("W_PruebaHija")), 1);
+        QVERIFY(w->Forma_Abierta(QStringLiteral("w_PRUEBAhija")));
+        // Cerrada, se puede abrir de nuevo con una instancia fresca.
+        static_cast<Ventana *>(w->Forma(QStringLiteral("W_PruebaHija")))->cierraVentana();
+        QVERIFY(!w->Forma_Abierta(QStringLiteral("W_PruebaHija")));
+        QVERIFY(w->Abre_Forma(QStringLiteral("W_PruebaHija")));
+        QCOMPARE(abiertas(w, QStringLiteral("W_PruebaHija")), 1);
+    }
+
+    void siguienteClave()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        QCOMPARE(w->Siguiente_Clave(QStringLiteral("Persona")), QStringLiteral("1"));
+        Entorno::sql(QStringLiteral("Insert into Trabajo (Clave,Tipo,secuencia) values (7,'ASO',1)"));
+        QCOMPARE(w->Siguiente_Clave(QStringLiteral("Trabajo")), QStringLiteral("8"));
+        QCOMPARE(w->Consulta_Entero(QStringLiteral("Select convocatoria from general")), 0);
+    }
+
+    void llenaYUbicaCombos()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        TW_DM *dm = W_DM();
+        QComboBox combo;
+        dm->Q_Estado.parametro(QStringLiteral("Pais"), 32);
+        w->Ubica_Clave(dm->Q_Estado, 14, &combo);
+        QCOMPARE(combo.count(), 32);
+        QCOMPARE(combo.currentText(), QStringLiteral("Jalisco"));
+        QCOMPARE(dm->Q_Estado.campo(0).entero(), 14);   // la consulta queda en la fila elegida
+        w->Ubica_Clave(dm->Q_Estado, 999, &combo);
+        QCOMPARE(combo.currentIndex(), -1);
+        QCOMPARE(combo.currentText(), QString());
+        dm->Q_Municipio.parametro(QStringLiteral("Edo"), 14);
+        w->MuestraEspecialidad(dm->Q_Municipio, QStringLiteral("Zapopan"), &combo);
+        QCOMPARE(combo.currentText(), QStringLiteral("Zapopan"));
+        w->MuestraEspecialidad(dm->Q_Municipio, QStringLiteral("zapopan"), &combo);
+        QCOMPARE(combo.currentIndex(), -1);
+    }
+
+    void ciudadAgregadaApareceEnOrden()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        const QString clave = w->Siguiente_Clave(QStringLiteral("Cat_Ciudad"));
+        QVERIFY(w->Ejecuta_SQL(QStringLiteral("Insert into Cat_Ciudad Values (:c,:n,:e)"),
+                               {{QStringLiteral("c"), clave}, {QStringLiteral("n"), QStringLiteral("ÁRANDAS VIEJO")}, {QStringLiteral("e"), 14}}));
+        QComboBox combo;
+        W_DM()->Q_Ciudad.parametro(QStringLiteral("Edo"), 14);
+        w->Llena_Combo(W_DM()->Q_Ciudad, &combo, 1);
+        const int i = combo.findText(QStringLiteral("ÁRANDAS VIEJO"));
+        QVERIFY(i >= 0);
+        for (int k = 1; k < combo.count(); ++k)
+            QVERIFY2(QString::localeAwareCompare(combo.itemText(k - 1).toUpper(), combo.itemText(k).toUpper()) <= 0 ||
+                         combo.itemText(k - 1).startsWith(u'Ñ') == false,
+                     qPrintable(combo.itemText(k)));
+        QVERIFY(combo.itemText(i - 1).toUpper() <= QStringLiteral("ARANDAS VIEJO") || combo.itemText(i - 1).startsWith(u'A'));
+        // Un alta que falla muestra el mensaje y no propaga el error.
+        QVERIFY(!w->Ejecuta_SQL(QStringLiteral("Insert into Cat_Ciudad Values (:c,:n,:e)"),
+                                {{QStringLiteral("c"), clave}, {QStringLiteral("n"), QStringLiteral("OTRA")}, {QStringLiteral("e"), 14}}));
+        QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("No se pudo agregar al Catalogo")});
+    }
+
+    void salirCierraSinPreguntar()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        w->show();
+        w->Abre_Forma(QStringLiteral("W_PruebaHija"));
+        boton(w, "SB_Salir")->click();
+        QVERIFY(!w->isVisible());
+        QVERIFY(e.dialogos().textos().isEmpty());
+    }
+};
+
+REGISTRA_PRUEBA(PruebaInicial)
+#include "PruebaInicial.moc"

@@ -1,0 +1,3 @@
+#include "support/Pruebas.h"
+
+int main(int argc, char **argv) { return Pruebas::ejecutaTodas(argc, argv); }
