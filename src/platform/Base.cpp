@@ -265,6 +265,38 @@ void abre(const QString &carpeta)
     g_carpeta = carpeta;
 }
 
+void abreLectura(const QString &carpeta)
+{
+    cierra();
+    const QString archivo = archivoEn(carpeta);
+    const QFileInfo info(archivo);
+    if (!QFileInfo(carpeta).isDir())
+        throw ErrorBase(QStringLiteral("No existe la carpeta de tablas «%1».").arg(QDir::toNativeSeparators(carpeta)));
+    if (!info.exists())
+        throw ErrorBase(QStringLiteral("La carpeta «%1» no tiene una base de datos de la solicitud.")
+                            .arg(QDir::toNativeSeparators(carpeta)));
+    if (!info.isFile() || !info.isReadable())
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")));
+    QSqlDatabase db = conecta(kConexion, archivo);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000;QSQLITE_OPEN_READONLY"));
+    if (!db.open()) {
+        const QString detalle = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(kConexion);
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle);
+    }
+    try {
+        compruebaTablas(db, archivo);
+        registraColacion(db);
+    } catch (...) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(kConexion);
+        throw;
+    }
+    g_carpeta = carpeta;
+}
+
 void crea(const QString &carpeta)
 {
     if (QFileInfo::exists(archivoEn(carpeta)))

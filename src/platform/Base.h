@@ -15,6 +15,10 @@ QString archivoEn(const QString &carpeta);   // carpeta/solicitud.sqlite
 // o ilegible no se toca: se lanza ErrorBase con un mensaje que nombra el archivo.
 void abre(const QString &carpeta = carpetaPredeterminada());
 
+// Abre una base existente sólo para leer (las órdenes que no escriben): no crea nada y
+// acepta un archivo sin permiso de escritura.
+void abreLectura(const QString &carpeta);
+
 // Crea la carpeta y su base; falla si la carpeta ya tiene una base.
 void crea(const QString &carpeta);
 

@@ -194,8 +194,8 @@ QWidget *TW_Inicial::Forma(const QString &nombre) const
     const QString buscado = nombre.toUpper();
     for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
         QWidget *w = sub->widget();
-        // Un recuadro ya cerrado espera su borrado: no cuenta como abierto.
-        if (w && sub->isVisible() && w->objectName().toUpper() == buscado)
+        // Un recuadro ya cerrado (oculto) espera su borrado: no cuenta como abierto.
+        if (w && !sub->isHidden() && w->objectName().toUpper() == buscado)
             return w;
     }
     return nullptr;

@@ -1,7 +1,10 @@
 #include "shell/Ventana.h"
 #include "platform/Errores.h"
 
+#include <QEvent>
 #include <QMdiSubWindow>
+#include <QProgressBar>
+#include "shell/U_inicial.h"
 
 Ventana::Ventana(const QString &nombre, const QString &titulo, QWidget *parent) : QWidget(parent)
 {
@@ -19,3 +22,28 @@ void Ventana::cierraVentana()
 }
 
 void Ventana::ejecuta(const std::function<void()> &m) { ejecutaProtegido(m); }
+
+void Ventana::progreso(int valor)
+{
+    if (W_Inicial() && W_Inicial()->G_Cargando)
+        W_Inicial()->G_Cargando->setValue(valor);
+}
+
+void Ventana::alSalir(QWidget *control, std::function<void()> manejador)
+{
+    m_alSalir.insert(control, std::move(manejador));
+    control->installEventFilter(this);
+    connect(control, &QObject::destroyed, this, [this, control] { m_alSalir.remove(control); });
+}
+
+bool Ventana::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::FocusOut) {
+        const auto it = m_alSalir.constFind(objeto);
+        if (it != m_alSalir.cend()) {
+            const auto manejador = *it;
+            ejecuta(manejador);
+        }
+    }
+    return QWidget::eventFilter(objeto, evento);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Base de las ventanas hijas del marco: se liberan al cerrarse y se cierran junto con el
 // recuadro MDI que las contiene.
+#include <QHash>
 #include <QWidget>
 #include <functional>
 
@@ -12,6 +13,9 @@ public:
     // Cierra la ventana (y su recuadro MDI); se libera sola.
     void cierraVentana();
 
+    // Pone la barra de progreso compartida G_Cargando (0 a 100).
+    static void progreso(int valor);
+
 protected:
     // Conecta una señal a un manejador protegido: un error de la base se muestra en
     // español y el manejador se detiene.
@@ -20,5 +24,12 @@ protected:
     {
         connect(emisor, senal, this, [m = std::move(manejador)] { ejecuta(m); });
     }
+    // Manejador protegido que corre cuando el control pierde el foco (al salir del campo).
+    void alSalir(QWidget *control, std::function<void()> manejador);
     static void ejecuta(const std::function<void()> &m);
+
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    QHash<QObject *, std::function<void()>> m_alSalir;
 };

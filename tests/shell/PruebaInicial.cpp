@@ -25,7 +25,7 @@ int abiertas(TW_Inicial *w, const QString &nombre)
 {
     int n = 0;
     for (QMdiSubWindow *s : w->areaMdi()->subWindowList())
-        if (s->widget() && s->isVisible() && s->widget()->objectName() == nombre)
+        if (s->widget() && !s->isHidden() && s->widget()->objectName() == nombre)
             ++n;
     return n;
 }
