@@ -1,0 +1,39 @@
+// Revisión de inconsistencias de la solicitud máxima (cada lista del currículum en su
+// límite y cinco opciones). Presupuesto: menos de 20 ms por revisión.
+#include "review/Revision.h"
+#include "support/Entorno.h"
+#include "support/Muestra.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+void RevisaSolicitudMaxima(benchmark::State &estado)
+{
+    for (auto _ : estado) {
+        Revision::Resultado r = Revision::revisa();
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(RevisaSolicitudMaxima)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    Entorno e;
+    Muestra::llenaMaxima();
+    // La medición sólo vale si revisa la solicitud entera: la máxima no tiene hallazgos.
+    const Revision::Resultado r = Revision::revisa();
+    if (r.lineas != QStringList{QStringLiteral("No hay Inconsistencias")}) {
+        std::fprintf(stderr, "La solicitud máxima tiene hallazgos:\n%s\n", qPrintable(r.lineas.join(u'\n')));
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,121 @@
+#include "platform/Base.h"
+#include "review/Revision.h"
+#include "support/Entorno.h"
+#include "support/Muestra.h"
+#include "support/Pruebas.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace {
+struct Salida {
+    int codigo = -1;
+    QString salida, error;
+};
+
+Salida corre(const QStringList &argumentos)
+{
+    // Sin XDG_RUNTIME_DIR, Qt avisa en la salida de error; la prueba quiere esa salida limpia.
+    static QTemporaryDir ejecucion;
+    QFile::setPermissions(ejecucion.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    if (!entorno.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+        entorno.insert(QStringLiteral("XDG_RUNTIME_DIR"), ejecucion.path());
+    QProcess p;
+    p.setProcessEnvironment(entorno);
+    p.start(QStringLiteral(RUTA_CLI), argumentos);
+    if (!p.waitForFinished(60000))
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray huella(const QString &archivo)
+{
+    QFile f(archivo);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+} // namespace
+
+class PruebaComandoRevisa : public QObject {
+    Q_OBJECT
+private slots:
+    void imprimeElMismoReporte_data()
+    {
+        QTest::addColumn<QStringList>("sentencias");
+        QTest::addColumn<int>("codigo");
+        QTest::newRow("completa") << QStringList{} << 0;
+        QTest::newRow("sólo un aviso") << QStringList{"Delete from Domicilio Where Tipo='OP2'"} << 0;
+        QTest::newRow("sin opciones") << QStringList{"Delete from Beca"} << 1;
+        QTest::newRow("varios hallazgos con acentos")
+            << QStringList{"Update General Set Motivos_A=NULL", "Update Persona Set Edo_civil='S' Where Tipo='SOL'",
+                           "Update Trabajo Set Comprension='0' Where Tipo='IDI'"}
+            << 1;
+    }
+    void imprimeElMismoReporte()
+    {
+        QFETCH(QStringList, sentencias);
+        QFETCH(int, codigo);
+        Entorno e;
+        Muestra::llena();
+        for (const QString &s : sentencias)
+            Entorno::sql(s);
+        const QStringList lineas = Revision::revisa().lineas;
+        const QByteArray antes = huella(Base::archivoEn(e.carpeta()));
+        const Salida s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), e.carpeta()});
+        QCOMPARE(s.error, QString());
+        QCOMPARE(s.codigo, codigo);
+        QCOMPARE(s.salida, lineas.join(u'\n') + u'\n');
+        QCOMPARE(huella(Base::archivoEn(e.carpeta())), antes);
+    }
+
+    void usaLaCarpetaDelPrograma()
+    {
+        Entorno e;   // XDG_DATA_HOME apunta a la carpeta de la prueba
+        Muestra::llena();
+        const Salida s = corre({QStringLiteral("revisa")});
+        QCOMPARE(s.codigo, 0);
+        QCOMPARE(s.salida, QStringLiteral("No hay Inconsistencias\n"));
+    }
+
+    void tablasIlegibles()
+    {
+        QTemporaryDir dir;
+        const QString falta = dir.path() + QStringLiteral("/no/existe");
+        Salida s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), falta});
+        QCOMPARE(s.codigo, 2);
+        QVERIFY(s.error.contains(QStringLiteral("No existe la carpeta de tablas")));
+        QCOMPARE(s.salida, QString());
+        QVERIFY(!QFileInfo::exists(falta));
+
+        const QString vacia = dir.path() + QStringLiteral("/vacia");
+        QDir().mkpath(vacia);
+        s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), vacia});
+        QCOMPARE(s.codigo, 2);
+        QVERIFY(s.error.contains(QStringLiteral("no tiene la base de datos")));
+        QVERIFY(QDir(vacia).isEmpty());
+
+        const QString danada = dir.path() + QStringLiteral("/danada");
+        QDir().mkpath(danada);
+        {
+            QFile f(Base::archivoEn(danada));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(4096, 'x'));
+        }
+        const QByteArray antes = huella(Base::archivoEn(danada));
+        s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), danada});
+        QCOMPARE(s.codigo, 2);
+        QVERIFY(s.error.contains(QStringLiteral("dañado")));
+        QCOMPARE(huella(Base::archivoEn(danada)), antes);
+
+        QCOMPARE(corre({QStringLiteral("revisa"), QStringLiteral("--tablas")}).codigo, 2);
+        QCOMPARE(corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), vacia, QStringLiteral("otro")}).codigo, 2);
+    }
+};
+
+REGISTRA_PRUEBA(PruebaComandoRevisa)
+#include "PruebaComandoRevisa.moc"
