@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
         dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
         return 1;
     }
+    // Maximizado y centrado; sin gestor de ventanas (Xvfb) se ocupa igual toda la pantalla.
+    arranque->inicial()->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     arranque->inicial()->showMaximized();
     const int r = app.exec();
     return r;

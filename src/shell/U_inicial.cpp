@@ -74,7 +74,7 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     G_Cargando->setTextVisible(true);
     G_Cargando->setAlignment(Qt::AlignCenter);
     G_Cargando->setFormat(QStringLiteral("%p%"));
-    G_Cargando->setMinimumWidth(220);
+    G_Cargando->setFixedWidth(260);
     G_Cargando->setMaximumHeight(24);
     G_Cargando->setStyleSheet(QStringLiteral(
         "QProgressBar { background: #ffff00; color: black; font-weight: bold; border: 1px solid #808080; }"
