@@ -1,6 +1,7 @@
 // Programa de captura de la solicitud.
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
+#include "shell/Aplicacion.h"
 #include "shell/Arranque.h"
 #include "shell/U_inicial.h"
 
@@ -10,7 +11,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    Aplicacion app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("solicitud"));
     QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
     QApplication::setDesktopFileName(QStringLiteral("solicitud"));

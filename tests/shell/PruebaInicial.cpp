@@ -165,6 +165,12 @@ private slots:
         QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("No se pudo agregar al Catalogo")});
     }
 
+    void botonesEstandarEnEspanol()
+    {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+    }
+
     void salirCierraSinPreguntar()
     {
         Entorno e(true);

@@ -1,0 +1,19 @@
+#include "shell/Aplicacion.h"
+#include "platform/Dialogos.h"
+#include "platform/ErrorBase.h"
+
+#include <QDebug>
+
+Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool Aplicacion::notify(QObject *receptor, QEvent *evento)
+{
+    try {
+        return QApplication::notify(receptor, evento);
+    } catch (const ErrorBase &e) {
+        if (!e.detalle().isEmpty())
+            qWarning().noquote() << "base de datos:" << e.detalle();
+        dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
+    }
+    return false;
+}
