@@ -300,10 +300,10 @@ void TW_Inicial::Abre_Domicilio(const QString &tipo)
     aux.abre();
 }
 
-qint64 TW_Inicial::Consulta_Entero(const QString &sql)
+qint64 TW_Inicial::Consulta_Entero(const QString &sql, const QVariantHash &parametros)
 {
     auto &aux = W_DM()->Q_Aux;
-    aux.abre(sql);
+    aux.abre(sql, parametros);
     return aux.campo(0).entero();
 }
 

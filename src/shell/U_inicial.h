@@ -3,6 +3,7 @@
 // operaciones compartidas que usan todas las ventanas de captura.
 #include <QMainWindow>
 #include <QString>
+#include <QVariantHash>
 #include <optional>
 
 class Consulta;
@@ -29,7 +30,7 @@ public:
     void Ubica_Clave(Consulta &datos, qint64 clave, QComboBox *combo);
     void MuestraEspecialidad(Consulta &datos, const QString &texto, QComboBox *combo);
     void Abre_Domicilio(const QString &tipo);
-    qint64 Consulta_Entero(const QString &sql);
+    qint64 Consulta_Entero(const QString &sql, const QVariantHash &parametros = {});
     QString Siguiente_Clave(const QString &tabla);
     bool Forma_Abierta(const QString &nombre) const;
     // Sentencia de alta en un catálogo; los valores van enlazados. Muestra

@@ -13,6 +13,16 @@ Ventana::Ventana(const QString &nombre, const QString &titulo, QWidget *parent) 
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
+Ventana::~Ventana()
+{
+    // Los controles vigilados se destruyen después que esta parte del objeto.
+    for (auto it = m_alSalir.cbegin(); it != m_alSalir.cend(); ++it) {
+        it.key()->removeEventFilter(this);
+        disconnect(it.key(), nullptr, this, nullptr);
+    }
+    m_alSalir.clear();
+}
+
 void Ventana::cierraVentana()
 {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))

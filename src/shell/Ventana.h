@@ -9,6 +9,7 @@ class Ventana : public QWidget {
     Q_OBJECT
 public:
     Ventana(const QString &nombre, const QString &titulo, QWidget *parent = nullptr);
+    ~Ventana() override;
 
     // Cierra la ventana (y su recuadro MDI); se libera sola.
     void cierraVentana();
