@@ -1,0 +1,519 @@
+// Maquetación: ejecuta las bandas del informe y las reparte en páginas.
+#include "platform/informe/Informe.h"
+#include "platform/Consulta.h"
+#include "platform/Regional.h"
+#include "platform/Reloj.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace Informe {
+namespace {
+
+constexpr double kEps = 0.01;   // mm
+
+// Una figura de una banda ya ejecutada, con y relativa al borde superior de la banda.
+struct Pieza {
+    Primitiva p;
+    bool divisible = false;     // un recuadro o una línea que se estira: se puede cortar
+    bool reserva = false;       // no se dibuja: mantiene junto lo que cubre
+    double arriba() const { return std::min(p.caja.top(), p.caja.bottom()); }
+    double abajo() const { return std::max(p.caja.top(), p.caja.bottom()); }
+};
+
+struct Instancia {
+    QList<Pieza> piezas;
+    double alto = 0;
+    bool divisible = false;     // tiene texto que crece: puede repartirse entre páginas
+};
+
+struct Renglon {
+    QString texto;
+    double ancho;   // mm
+};
+
+double aMm(double unidades) { return unidades / kUnidadesPorMm; }
+
+// Parte un texto en renglones que caben en `ancho` mm (cada salto de renglón, un párrafo).
+QList<Renglon> parte(const QString &texto, const QFont &f, double ancho)
+{
+    QList<Renglon> r;
+    const double anchoU = ancho * kUnidadesPorMm;
+    QString t = texto;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    for (const QString &parrafo : t.split(u'\n')) {
+        if (parrafo.trimmed().isEmpty()) {
+            r << Renglon{QString(), 0};
+            continue;
+        }
+        QTextLayout tl(parrafo, f);
+        QTextOption op;
+        op.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        tl.setTextOption(op);
+        tl.beginLayout();
+        for (QTextLine l = tl.createLine(); l.isValid(); l = tl.createLine()) {
+            l.setLineWidth(anchoU);
+            const QString trozo = parrafo.mid(l.textStart(), l.textLength());
+            // Los blancos del final del renglón no cuentan para alinear.
+            QString sinFinal = trozo;
+            while (!sinFinal.isEmpty() && sinFinal.back().isSpace())
+                sinFinal.chop(1);
+            r << Renglon{sinFinal, aMm(QFontMetricsF(f).horizontalAdvance(sinFinal))};
+        }
+        tl.endLayout();
+    }
+    return r;
+}
+
+class Maquetador {
+public:
+    explicit Maquetador(const Reporte &r) : m_r(r)
+    {
+        const QDateTime ahora = Reloj::ahora();
+        m_fecha = ahora.date().toString(r.formatoFecha.isEmpty() ? Regional::formatoFechaCorta() : r.formatoFecha);
+        m_hora = ahora.time().toString(r.formatoHora);
+        for (const Banda &b : r.bandas()) {
+            if (b.tipo() == TipoBanda::EncabezadoPagina && !m_encabezado)
+                m_encabezado = &b;
+            if (b.tipo() == TipoBanda::PiePagina && !m_pie)
+                m_pie = &b;
+        }
+        m_doc.titulo = r.titulo;
+        m_doc.papel = r.papel;
+    }
+
+    Documento ejecuta();
+
+private:
+    Instancia instancia(const Banda &b);
+    void textoEnPiezas(const Elemento &e, const QString &s, double x, double y, Instancia &in, double &altoFinal);
+    void abrePagina();
+    void cierraPagina();
+    void nuevaPagina();
+    void emite(const QList<Pieza> &piezas, double y);
+    void coloca(Instancia in);
+    double corte(const Instancia &in, double espacio) const;
+    void imprimeBloque(const std::deque<Banda> &bandas, size_t i, size_t fin, const Banda *encabezado);
+
+    const Reporte &m_r;
+    Documento m_doc;
+    const Banda *m_encabezado = nullptr;
+    const Banda *m_pie = nullptr;
+    QString m_fecha, m_hora;
+    double m_y = 0;
+    double m_limite = 0;
+    bool m_cuerpoVacio = true;
+};
+
+// --- Ejecución de una banda -----------------------------------------------------------------------
+
+void Maquetador::textoEnPiezas(const Elemento &e, const QString &s, double x, double y, Instancia &in, double &altoFinal)
+{
+    const QFont f = e.fuente.qfont();
+    const QFontMetricsF fm(f);
+    const double alto = aMm(fm.height());
+    const double ascenso = aMm(fm.ascent());
+    QList<Renglon> renglones;
+    const double ancho = e.caja.width();
+    if ((e.creciente || e.ajustado) && ancho > 0) {
+        renglones = parte(s, f, ancho);
+        if (e.ajustado && !e.creciente) {
+            const int caben = std::max(1, int(std::floor((std::max(e.caja.height(), alto) + kEps) / alto)));
+            if (renglones.size() > caben)
+                renglones.resize(caben);
+        }
+    } else {
+        QString uno = s;
+        uno.replace(u'\n', u' ').remove(u'\r');
+        renglones << Renglon{uno, aMm(fm.horizontalAdvance(uno))};
+    }
+    // Sin renglones con texto no hay nada que dibujar ni que crecer.
+    while (!renglones.isEmpty() && renglones.back().texto.isEmpty())
+        renglones.removeLast();
+    altoFinal = std::max(e.caja.height() > 0 ? e.caja.height() : alto, e.creciente ? renglones.size() * alto : 0.0);
+    for (int i = 0; i < renglones.size(); ++i) {
+        const Renglon &rg = renglones.at(i);
+        if (rg.texto.isEmpty())
+            continue;
+        double xr = x;
+        if (ancho > 0) {
+            if (e.alineacion & Qt::AlignRight)
+                xr = x + ancho - rg.ancho;
+            else if (e.alineacion & Qt::AlignHCenter)
+                xr = x + (ancho - rg.ancho) / 2;
+        }
+        Pieza pz;
+        pz.p.tipo = Primitiva::Tipo::Texto;
+        pz.p.texto = rg.texto;
+        pz.p.origen = e.nombre;
+        pz.p.fuente = e.fuente;
+        pz.p.color = e.color;
+        pz.p.caja = QRectF(xr, y + i * alto, rg.ancho, alto);
+        pz.p.base = y + i * alto + ascenso;
+        in.piezas << pz;
+    }
+}
+
+Instancia Maquetador::instancia(const Banda &b)
+{
+    Instancia in;
+    const double x0 = m_r.margenes.left();
+    const auto &els = b.elementos();
+    // Primero el contenido de cada elemento y cuánto crece; luego el corrimiento de lo de abajo.
+    struct Hecho {
+        QList<Pieza> piezas;
+        double arriba, abajoNominal, crecimiento;
+    };
+    std::vector<Hecho> hechos;
+    hechos.reserve(els.size());
+    for (const Elemento &e : els) {
+        Hecho h{{}, e.caja.top(), e.caja.bottom(), 0};
+        Instancia tmp;
+        switch (e.clase) {
+        case Clase::Texto:
+        case Clase::Fecha:
+        case Clase::Hora:
+        case Clase::Pagina: {
+            QString s;
+            if (e.clase == Clase::Texto)
+                s = e.valor ? e.valor() : e.texto;
+            else if (e.clase == Clase::Fecha)
+                s = e.texto + m_fecha;
+            else if (e.clase == Clase::Hora)
+                s = e.texto + m_hora;
+            else
+                s = e.texto + QString::number(m_doc.paginas.size());
+            if (e.manejador)
+                s = e.manejador(s);
+            double altoFinal = 0;
+            textoEnPiezas(e, s, x0 + e.caja.left(), e.caja.top(), tmp, altoFinal);
+            const double nominal = e.caja.height() > 0 ? e.caja.height() : aMm(QFontMetricsF(e.fuente.qfont()).height());
+            h.abajoNominal = e.caja.top() + nominal;
+            h.crecimiento = e.creciente ? std::max(0.0, altoFinal - nominal) : 0;
+            if (e.creciente)
+                in.divisible = true;
+            if (e.enmarcado) {
+                Pieza m;
+                m.p.tipo = Primitiva::Tipo::Rectangulo;
+                m.p.origen = e.nombre;
+                m.p.caja = QRectF(x0 + e.caja.left(), e.caja.top(), e.caja.width(), altoFinal);
+                m.p.grosor = e.grosor;
+                m.divisible = true;
+                tmp.piezas.prepend(m);
+            }
+            break;
+        }
+        case Clase::TextoRico: {
+            QTextDocument d;
+            d.setDefaultFont(e.fuente.qfont());
+            d.setDocumentMargin(0);
+            d.setHtml(e.texto);
+            d.setTextWidth(e.caja.width() * kUnidadesPorMm);
+            const double alto = aMm(d.documentLayout()->documentSize().height());
+            Pieza p;
+            p.p.tipo = Primitiva::Tipo::TextoRico;
+            p.p.texto = e.texto;
+            p.p.origen = e.nombre;
+            p.p.fuente = e.fuente;
+            p.p.caja = QRectF(x0 + e.caja.left(), e.caja.top(), e.caja.width(), alto);
+            p.p.base = e.caja.top();
+            tmp.piezas << p;
+            h.abajoNominal = e.caja.top() + std::max(0.0, e.caja.height());
+            h.crecimiento = std::max(0.0, alto - std::max(0.0, e.caja.height()));
+            break;
+        }
+        case Clase::Linea:
+        case Clase::Rectangulo:
+        case Clase::Imagen: {
+            Pieza p;
+            p.p.tipo = e.clase == Clase::Linea ? Primitiva::Tipo::Linea
+                       : e.clase == Clase::Rectangulo ? Primitiva::Tipo::Rectangulo
+                                                      : Primitiva::Tipo::Imagen;
+            p.p.origen = e.nombre;
+            p.p.caja = e.caja.translated(x0, 0);
+            p.p.grosor = e.grosor;
+            p.p.color = e.color;
+            p.p.relleno = e.relleno;
+            p.p.dibujo = e.dibujo;
+            tmp.piezas << p;
+            break;
+        }
+        }
+        h.piezas = tmp.piezas;
+        hechos.push_back(std::move(h));
+    }
+    // Lo que empieza debajo de un elemento que creció baja lo mismo que él creció.
+    auto corrimiento = [&](double y) {
+        double c = 0;
+        for (const Hecho &h : hechos)
+            if (h.crecimiento > 0 && h.abajoNominal <= y + kEps)
+                c += h.crecimiento;
+        return c;
+    };
+    double alto = b.alto() + corrimiento(b.alto());
+    for (size_t i = 0; i < hechos.size(); ++i) {
+        const Elemento &e = els.at(i);
+        const double c = corrimiento(hechos[i].arriba);
+        for (Pieza p : hechos[i].piezas) {
+            const bool figura = e.clase == Clase::Linea || e.clase == Clase::Rectangulo;
+            if (figura) {
+                // Una figura que abarca texto que crece se estira con él.
+                QRectF k = p.p.caja;
+                const double c1 = corrimiento(std::min(k.top(), k.bottom()));
+                const double c2 = corrimiento(std::max(k.top(), k.bottom()));
+                if (k.top() <= k.bottom()) {
+                    k.setTop(k.top() + c1);
+                    k.setBottom(k.bottom() + c2);
+                } else {
+                    k.setBottom(k.bottom() + c1);
+                    k.setTop(k.top() + c2);
+                }
+                p.divisible = c2 > c1;
+                p.p.caja = k;
+            } else {
+                p.p.caja.translate(0, c);
+                p.p.base += c;
+            }
+            alto = std::max(alto, p.abajo());
+            in.piezas << p;
+        }
+    }
+    in.alto = alto;
+    return in;
+}
+
+// --- Páginas ------------------------------------------------------------------------------------
+
+void Maquetador::emite(const QList<Pieza> &piezas, double y)
+{
+    Pagina &pg = m_doc.paginas.last();
+    for (const Pieza &pz : piezas) {
+        if (pz.reserva)
+            continue;
+        Primitiva p = pz.p;
+        p.caja.translate(0, y);
+        p.base += y;
+        pg.primitivas << p;
+    }
+}
+
+void Maquetador::abrePagina()
+{
+    Pagina p;
+    p.numero = int(m_doc.paginas.size()) + 1;
+    m_doc.paginas << p;
+    if (m_r.marco) {
+        Primitiva m;
+        m.tipo = Primitiva::Tipo::Rectangulo;
+        m.origen = QStringLiteral("marco");
+        m.caja = QRectF(m_r.margenes.left(), m_r.margenes.top(), m_r.anchoUtil(),
+                        m_r.papel.height() - m_r.margenes.top() - m_r.margenes.bottom());
+        m_doc.paginas.last().primitivas << m;
+    }
+    m_y = m_r.margenes.top();
+    m_limite = m_r.papel.height() - m_r.margenes.bottom() - (m_pie ? m_pie->alto() : 0);
+    if (m_encabezado && m_encabezado->seImprime()) {
+        const Instancia in = instancia(*m_encabezado);
+        emite(in.piezas, m_y);
+        m_y += in.alto;
+    }
+    m_cuerpoVacio = true;
+}
+
+void Maquetador::cierraPagina()
+{
+    if (m_pie && m_pie->seImprime()) {
+        const Instancia in = instancia(*m_pie);
+        emite(in.piezas, m_r.papel.height() - m_r.margenes.bottom() - m_pie->alto());
+    }
+}
+
+void Maquetador::nuevaPagina()
+{
+    cierraPagina();
+    abrePagina();
+}
+
+// Mayor posición de corte <= espacio que no parte ninguna figura indivisible y deja algo
+// en esta página; 0 si no la hay.
+double Maquetador::corte(const Instancia &in, double espacio) const
+{
+    QList<double> candidatos{espacio};
+    for (const Pieza &p : in.piezas) {
+        if (p.arriba() < espacio)
+            candidatos << p.arriba();
+        if (p.abajo() <= espacio)
+            candidatos << p.abajo();
+    }
+    std::sort(candidatos.begin(), candidatos.end(), std::greater<double>());
+    for (double c : candidatos) {
+        if (c <= kEps)
+            break;
+        bool parte = false, deja = false;
+        for (const Pieza &p : in.piezas) {
+            if (!p.divisible && p.arriba() < c - kEps && p.abajo() > c + kEps)
+                parte = true;
+            if (!p.reserva && (p.abajo() <= c + kEps || (p.divisible && p.arriba() < c - kEps)))
+                deja = true;
+        }
+        if (!parte && deja)
+            return c;
+    }
+    return 0;
+}
+
+void Maquetador::coloca(Instancia in)
+{
+    for (int vueltas = 0;; ++vueltas) {
+        const double espacio = m_limite - m_y;
+        if (in.alto <= espacio + kEps) {
+            emite(in.piezas, m_y);
+            m_y += in.alto;
+            m_cuerpoVacio = false;
+            return;
+        }
+        // Una banda sin texto que crece no se parte: pasa entera a la página siguiente.
+        if (!in.divisible && !m_cuerpoVacio) {
+            nuevaPagina();
+            continue;
+        }
+        const double c = corte(in, espacio);
+        if (c <= 0 || vueltas > 10000) {
+            if (!m_cuerpoVacio) {
+                nuevaPagina();
+                continue;
+            }
+            // No cabe ni en una página vacía y no se puede partir: sale entera.
+            emite(in.piezas, m_y);
+            m_y += in.alto;
+            m_cuerpoVacio = false;
+            return;
+        }
+        QList<Pieza> aqui, resto;
+        for (const Pieza &p : in.piezas) {
+            if (p.abajo() <= c + kEps) {
+                aqui << p;
+            } else if (p.arriba() >= c - kEps) {
+                Pieza q = p;
+                q.p.caja.translate(0, -c);
+                q.p.base -= c;
+                resto << q;
+            } else {
+                // Figura divisible cortada: una parte en cada página.
+                Pieza a = p, b = p;
+                QRectF k = p.p.caja.normalized();
+                a.p.caja = QRectF(k.left(), k.top(), k.width(), c - k.top());
+                b.p.caja = QRectF(k.left(), 0, k.width(), k.bottom() - c);
+                if (p.p.tipo == Primitiva::Tipo::Linea) {
+                    a.p.caja = QRectF(QPointF(p.p.caja.left(), k.top()), QPointF(p.p.caja.right(), c));
+                    b.p.caja = QRectF(QPointF(p.p.caja.left(), 0), QPointF(p.p.caja.right(), k.bottom() - c));
+                }
+                aqui << a;
+                resto << b;
+            }
+        }
+        emite(aqui, m_y);
+        m_cuerpoVacio = false;
+        in.piezas = resto;
+        in.alto -= c;
+        nuevaPagina();
+    }
+}
+
+// Imprime la banda i (y sus hijas, de i+1 a fin) una vez, o una vez por fila de sus datos.
+void Maquetador::imprimeBloque(const std::deque<Banda> &bandas, size_t i, size_t fin, const Banda *encabezado)
+{
+    const Banda &b = bandas.at(i);
+    auto unaVez = [&](bool conEncabezado) {
+        if (!b.seImprime())
+            return false;
+        if (b.fuerzaPagina() && !m_cuerpoVacio)
+            nuevaPagina();
+        Instancia in = instancia(b);
+        if (conEncabezado && encabezado && encabezado->seImprime()) {
+            // El encabezado de sección va pegado a lo primero de su primera fila.
+            Instancia enc = instancia(*encabezado);
+            Instancia solo = in;
+            double primerCorte = solo.alto;
+            for (const Pieza &p : solo.piezas)
+                if (!p.divisible && !p.reserva)
+                    primerCorte = std::min(primerCorte, p.abajo());
+            if (solo.piezas.isEmpty())
+                primerCorte = 0;
+            for (Pieza p : in.piezas) {
+                p.p.caja.translate(0, enc.alto);
+                p.p.base += enc.alto;
+                enc.piezas << p;
+            }
+            Pieza junta;
+            junta.reserva = true;
+            junta.p.caja = QRectF(0, 0, 0, enc.alto + primerCorte);
+            enc.piezas << junta;
+            enc.alto += in.alto;
+            enc.divisible = in.divisible;
+            in = enc;
+        }
+        coloca(in);
+        for (size_t h = i + 1; h < fin; ++h) {
+            const Banda &hija = bandas.at(h);
+            if (!hija.seImprime())
+                continue;
+            if (hija.fuerzaPagina() && !m_cuerpoVacio)
+                nuevaPagina();
+            coloca(instancia(hija));
+        }
+        return true;
+    };
+    if (Consulta *q = b.fuenteDatos()) {
+        bool primera = true;
+        for (q->primero(); !q->fin(); q->siguiente())
+            if (unaVez(primera))
+                primera = false;
+    } else {
+        unaVez(true);
+    }
+}
+
+Documento Maquetador::ejecuta()
+{
+    if (m_r.maestra && m_r.maestra->vacia())
+        return m_doc;
+    abrePagina();
+    const auto &bandas = m_r.bandas();
+    const Banda *encabezado = nullptr;
+    for (size_t i = 0; i < bandas.size(); ++i) {
+        const Banda &b = bandas.at(i);
+        switch (b.tipo()) {
+        case TipoBanda::EncabezadoPagina:
+        case TipoBanda::PiePagina:
+        case TipoBanda::Hija:
+            continue;
+        case TipoBanda::EncabezadoSeccion:
+            encabezado = &b;
+            continue;
+        case TipoBanda::Titulo:
+        case TipoBanda::Detalle:
+        case TipoBanda::Resumen: {
+            size_t fin = i + 1;
+            while (fin < bandas.size() && bandas.at(fin).tipo() == TipoBanda::Hija)
+                ++fin;
+            imprimeBloque(bandas, i, fin, encabezado);
+            encabezado = nullptr;
+            i = fin - 1;
+            break;
+        }
+        }
+    }
+    cierraPagina();
+    return m_doc;
+}
+
+} // namespace
+
+Documento Reporte::maqueta() const { return Maquetador(*this).ejecuta(); }
+
+} // namespace Informe

@@ -1,0 +1,153 @@
+#include "platform/informe/Pintor.h"
+#include "platform/Dialogos.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QToolBar>
+
+namespace Informe {
+namespace {
+
+double u(double mm) { return mm * kUnidadesPorMm; }
+QRectF u(const QRectF &r) { return QRectF(u(r.left()), u(r.top()), u(r.width()), u(r.height())); }
+
+QPageLayout disposicion(const Documento &d)
+{
+    const bool carta = qAbs(d.papel.width() - 215.9) < 0.5 && qAbs(d.papel.height() - 279.4) < 0.5;
+    const QPageSize tamano = carta ? QPageSize(QPageSize::Letter) : QPageSize(d.papel, QPageSize::Millimeter);
+    return QPageLayout(tamano, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+// Dibuja todas las páginas en un dispositivo paginado cuyo origen es la esquina de la hoja.
+template <typename Dispositivo>
+void pintaTodo(const Documento &d, Dispositivo &disp)
+{
+    QPainter p(&disp);
+    if (!p.isActive())
+        return;   // el dispositivo no se pudo abrir (p. ej. un archivo en una carpeta que no existe)
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (qsizetype i = 0; i < d.paginas.size(); ++i) {
+        if (i > 0)
+            disp.newPage();
+        pintaPagina(d.paginas.at(i), p);
+    }
+    p.end();
+}
+} // namespace
+
+void pintaPagina(const Pagina &pagina, QPainter &p)
+{
+    p.save();
+    // El modelo está en mm; se dibuja en unidades de 1/1200 de pulgada, las de las letras.
+    p.scale(p.device()->logicalDpiX() / 1200.0, p.device()->logicalDpiY() / 1200.0);
+    for (const Primitiva &x : pagina.primitivas) {
+        switch (x.tipo) {
+        case Primitiva::Tipo::Texto:
+            p.setFont(x.fuente.qfont());
+            p.setPen(x.color);
+            p.drawText(QPointF(u(x.caja.left()), u(x.base)), x.texto);
+            break;
+        case Primitiva::Tipo::Linea:
+            p.setPen(QPen(x.color, u(x.grosor), Qt::SolidLine, Qt::SquareCap));
+            p.drawLine(QPointF(u(x.caja.left()), u(x.caja.top())), QPointF(u(x.caja.right()), u(x.caja.bottom())));
+            break;
+        case Primitiva::Tipo::Rectangulo:
+            p.setPen(QPen(x.color, u(x.grosor)));
+            p.setBrush(x.relleno.isValid() ? QBrush(x.relleno) : QBrush(Qt::NoBrush));
+            p.drawRect(u(x.caja));
+            p.setBrush(Qt::NoBrush);
+            break;
+        case Primitiva::Tipo::Imagen:
+            if (!x.dibujo.isNull())
+                p.drawImage(u(x.caja), x.dibujo);
+            break;
+        case Primitiva::Tipo::TextoRico: {
+            QTextDocument d;
+            d.setDefaultFont(x.fuente.qfont());
+            d.setDocumentMargin(0);
+            d.setHtml(x.texto);
+            d.setTextWidth(u(x.caja.width()));
+            p.save();
+            p.translate(u(x.caja.left()), u(x.caja.top()));
+            QAbstractTextDocumentLayout::PaintContext ctx;
+            ctx.palette.setColor(QPalette::Text, x.color);
+            d.documentLayout()->draw(&p, ctx);
+            p.restore();
+            break;
+        }
+        }
+    }
+    p.restore();
+}
+
+void pinta(const Documento &documento, QPrinter *impresora)
+{
+    pintaTodo(documento, *impresora);
+}
+
+QString escribePdf(const Documento &documento, const QString &archivo)
+{
+    {
+        QPdfWriter pdf(archivo);
+        pdf.setResolution(1200);
+        pdf.setPageLayout(disposicion(documento));
+        pdf.setTitle(documento.titulo);
+        pdf.setCreator(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
+        if (documento.paginas.isEmpty()) {
+            // Un PDF necesita al menos una página: sale en blanco.
+            QPainter p(&pdf);
+        } else {
+            pintaTodo(documento, pdf);
+        }
+    }
+    const QFileInfo f(archivo);
+    if (!f.exists() || f.size() == 0)
+        return QStringLiteral("No se pudo escribir el archivo %1").arg(QFileInfo(archivo).absoluteFilePath());
+    return {};
+}
+
+void previsualiza(const Documento &documento, QWidget *padre)
+{
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setFullPage(true);
+    // Por partes: una impresora con márgenes mínimos rechazaría la disposición entera.
+    const QPageLayout hoja = disposicion(documento);
+    impresora.setPageSize(hoja.pageSize());
+    impresora.setPageOrientation(QPageLayout::Portrait);
+    impresora.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    impresora.setDocName(documento.titulo);
+    QPrintPreviewDialog vista(&impresora, padre);
+    vista.setObjectName(QStringLiteral("VistaPrevia"));
+    vista.setWindowTitle(documento.titulo.isEmpty() ? QStringLiteral("Vista previa") : documento.titulo);
+    QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&documento](QPrinter *p) { pinta(documento, p); });
+    // Además de imprimir, guardar como PDF sin pasar por el diálogo de impresión.
+    if (auto *barra = vista.findChild<QToolBar *>()) {
+        barra->addSeparator();
+        QAction *guardar = barra->addAction(QStringLiteral("Guardar PDF…"));
+        guardar->setObjectName(QStringLiteral("GuardaPdf"));
+        QObject::connect(guardar, &QAction::triggered, &vista, [&documento, &vista] {
+            QString archivo = QFileDialog::getSaveFileName(&vista, QStringLiteral("Guardar PDF"), documento.titulo + QStringLiteral(".pdf"),
+                                                           QStringLiteral("PDF (*.pdf)"));
+            if (archivo.isEmpty())
+                return;
+            if (!archivo.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+                archivo += QStringLiteral(".pdf");
+            const QString error = escribePdf(documento, archivo);
+            if (!error.isEmpty())
+                dialogos().mensaje(error, Dialogos::Icono::Error);
+        });
+    }
+    vista.resize(900, 1000);
+    vista.exec();
+}
+
+} // namespace Informe

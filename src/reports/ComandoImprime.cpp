@@ -1,0 +1,67 @@
+// solicitud-cli imprime REPORTE SALIDA.pdf [--tablas DIR]
+#include "platform/Base.h"
+#include "platform/Comandos.h"
+#include "platform/informe/Pintor.h"
+#include "reports/Reportes.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+QString listaReportes() { return Reportes::nombres().join(QStringLiteral(", ")); }
+
+int imprime(QStringList args)
+{
+    const QString carpeta = Comandos::extraeTablas(args);
+    if (carpeta.isEmpty()) {
+        Comandos::error(QStringLiteral("Falta la carpeta después de --tablas."));
+        return 2;
+    }
+    if (args.size() != 2) {
+        Comandos::error(args.size() < 2 ? QStringLiteral("Faltan argumentos. Uso: solicitud-cli imprime REPORTE SALIDA.pdf [--tablas DIR]; "
+                                                         "reportes: %1").arg(listaReportes())
+                                        : QStringLiteral("Argumento no reconocido: %1").arg(args.at(2)));
+        return 2;
+    }
+    const QString nombre = args.at(0);
+    const QString salida = args.at(1);
+    if (!Reportes::existe(nombre)) {
+        Comandos::error(QStringLiteral("Reporte desconocido: %1. Reportes: %2").arg(nombre, listaReportes()));
+        return 2;
+    }
+    // Imprimir no crea nada: la carpeta y su base deben existir ya.
+    if (!QFileInfo(carpeta).isDir()) {
+        Comandos::error(QStringLiteral("No existe la carpeta de tablas %1").arg(carpeta));
+        return 2;
+    }
+    if (!QFileInfo::exists(Base::archivoEn(carpeta))) {
+        Comandos::error(QStringLiteral("La carpeta %1 no tiene la base de la solicitud (%2)").arg(carpeta, Base::archivoEn(carpeta)));
+        return 2;
+    }
+    const QFileInfo destino(salida);
+    if (destino.isDir() || !destino.absoluteDir().exists()) {
+        Comandos::error(QStringLiteral("No se puede escribir el archivo %1").arg(salida));
+        return 2;
+    }
+    try {
+        Base::abre(carpeta);
+        const Informe::Documento doc = *Reportes::construye(nombre);
+        Base::cierra();
+        if (destino.exists())
+            QFile::remove(salida);
+        const QString error = Informe::escribePdf(doc, salida);
+        if (!error.isEmpty()) {
+            Comandos::error(error);
+            return 2;
+        }
+        Comandos::imprime(QStringLiteral("Se escribió el reporte %1 en %2 (%3 páginas)").arg(nombre, salida).arg(doc.paginas.size()));
+    } catch (const ErrorBase &e) {
+        Base::cierra();
+        Comandos::error(e.mensaje());
+        return 2;
+    }
+    return 0;
+}
+} // namespace
+
+REGISTRA_COMANDO(imprime, "imprime", "imprime REPORTE SALIDA.pdf [--tablas DIR]   escribe un reporte impreso como PDF", imprime)
