@@ -1,0 +1,722 @@
+#include "platform/paradox/Paradox.h"
+#include "platform/Consulta.h"
+#include "platform/Win1252.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+
+extern "C" {
+#include <paradox.h>
+}
+
+namespace Paradox {
+namespace {
+
+constexpr int kLiderMemo = 1;            // bytes del memo que se copian en el registro
+constexpr int kColaMemo = 10;            // posición, longitud y número de modificación
+constexpr int kBloqueMemos = 4096;
+constexpr int kRegistroMaximo4K = 1350;  // por cada 4 KB de bloque, con tres registros por bloque
+constexpr long kDesfaseSdn = 1721425;    // número de día juliano del 31/12/0 (gregoriano)
+
+// ---- pxlib: errores, documentos y archivos ----------------------------------------------------
+
+void alError(pxdoc_t *, int, const char *mensaje, void *datos)
+{
+    // pxlib avisa aquí de errores y advertencias; se guardan como detalle técnico.
+    if (datos && mensaje)
+        static_cast<QStringList *>(datos)->append(QString::fromLocal8Bit(mensaje));
+}
+
+struct CierraArchivo {
+    void operator()(FILE *f) const { std::fclose(f); }
+};
+using Archivo = std::unique_ptr<FILE, CierraArchivo>;
+
+Archivo abreArchivo(const QString &ruta, const char *modo)
+{
+    return Archivo(std::fopen(QFile::encodeName(ruta).constData(), modo));
+}
+
+// Documento de pxlib. El FILE lo maneja quien lo abrió; el documento sólo lo usa.
+class Documento {
+public:
+    Documento() : m_doc(PX_new3(alError, nullptr, nullptr, nullptr, &m_errores))
+    {
+        if (!m_doc)
+            throw ErrorBase(QStringLiteral("No hay memoria suficiente para escribir las tablas de la entrega."));
+    }
+    // PX_delete cierra el documento; el FILE sigue abierto y lo cierra su dueño después.
+    ~Documento() { PX_delete(m_doc); }
+    // Vacía al archivo los bloques que pxlib guarda en memoria.
+    void termina() { PX_close(m_doc); }
+    Documento(const Documento &) = delete;
+    Documento &operator=(const Documento &) = delete;
+
+    pxdoc_t *operator->() const { return m_doc; }
+    pxdoc_t *get() const { return m_doc; }
+    QString detalle() const { return m_errores.join(QStringLiteral("; ")); }
+
+private:
+    QStringList m_errores;
+    pxdoc_t *m_doc;
+};
+
+// ---- Descripción de los campos ----------------------------------------------------------------
+
+struct Definicion {
+    QByteArray nombre;
+    Esquema::Clase clase;
+    int tipo;
+    int longitud;
+};
+
+QString nombreArchivo(const Esquema::Tabla &t) { return QString::fromLatin1(t.archivo); }
+
+QList<Definicion> definiciones(const Esquema::Tabla &t)
+{
+    QList<Definicion> r;
+    for (const Esquema::Columna &c : t.columnas) {
+        Definicion d{QByteArray(c.nombre), c.clase, 0, 0};
+        switch (c.clase) {
+        case Esquema::Clase::Entero: d.tipo = pxfLong; d.longitud = 4; break;
+        case Esquema::Clase::Real: d.tipo = pxfNumber; d.longitud = 8; break;
+        case Esquema::Clase::Fecha: d.tipo = pxfDate; d.longitud = 4; break;
+        case Esquema::Clase::Memo: d.tipo = pxfMemoBLOb; d.longitud = kLiderMemo + kColaMemo; break;
+        case Esquema::Clase::Texto:
+            d.tipo = pxfAlpha;
+            d.longitud = c.longitud;
+            if (c.longitud < 1 || c.longitud > 255)
+                throw ErrorBase(QStringLiteral("La columna %1 de la tabla %2 no se puede entregar: un texto de la "
+                                               "entrega admite de 1 a 255 caracteres.")
+                                    .arg(QLatin1String(c.nombre), nombreArchivo(t)));
+            break;
+        }
+        if (d.nombre.size() > 25)
+            throw ErrorBase(QStringLiteral("El nombre de la columna %1 de la tabla %2 es demasiado largo para la entrega.")
+                                .arg(QLatin1String(c.nombre), nombreArchivo(t)));
+        r << d;
+    }
+    return r;
+}
+
+int columnasLlave(const Esquema::Tabla &t)
+{
+    const QStringList llave = QString::fromLatin1(t.clavePrimaria).split(u',', Qt::SkipEmptyParts);
+    if (llave.isEmpty() || llave.size() > int(t.columnas.size()))
+        return 0;
+    for (int i = 0; i < llave.size(); ++i) {
+        const Esquema::Columna &c = t.columnas[size_t(i)];
+        if (llave[i].trimmed().compare(QLatin1String(c.nombre), Qt::CaseInsensitive) != 0 || c.clase == Esquema::Clase::Memo)
+            return 0;
+    }
+    return int(llave.size());
+}
+
+bool tieneMemos(const Esquema::Tabla &t)
+{
+    for (const Esquema::Columna &c : t.columnas)
+        if (c.clase == Esquema::Clase::Memo)
+            return true;
+    return false;
+}
+
+int bloqueKb(int tamRegistro, const Esquema::Tabla &t)
+{
+    for (int kb : {4, 16, 32})
+        if (tamRegistro <= kRegistroMaximo4K * kb / 4)
+            return kb;
+    throw ErrorBase(QStringLiteral("Los registros de la tabla %1 son demasiado grandes para la entrega.").arg(nombreArchivo(t)));
+}
+
+QString listaColumnas(const Esquema::Tabla &t)
+{
+    return Esquema::nombresColumnas(t).join(u',');
+}
+
+QString ordenLlave(const Esquema::Tabla &t)
+{
+    const QString llave = QString::fromLatin1(t.clavePrimaria);
+    return llave.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + llave;
+}
+
+// ---- Memos: el archivo .mb -------------------------------------------------------------------
+// Se arma entero en memoria: encabezado de 4 KB y cada memo en un bloque propio (tipo 2) de
+// tantos 4 KB como necesite. Paradox también admite repartir memos chicos en bloques
+// subasignados (tipo 3), pero pxlib 0.6.8 desborda su pila al abrir un .mb que los tenga, y la
+// entrega se comprueba leyéndola con pxlib.
+class EscritorMemos {
+public:
+    struct Referencia {
+        quint32 posicion;     // desplazamiento del bloque en el .mb; 0xFF en el byte bajo: bloque propio
+        quint16 modificacion;
+    };
+
+    EscritorMemos() : m_datos(kBloqueMemos, '\0')
+    {
+        // Los mismos valores que pone pxlib al crear un .mb.
+        static const unsigned char kEncabezado[] = {0x00, 0x01, 0x00, 0x01, 0x00, 0x82, 0x73, 0x02, 0x00, 0x29,
+                                                    0x00, 0x00, 0x10, 0x00, 0x10, 0x10, 0x40, 0x00, 0x00, 0x08};
+        std::memcpy(m_datos.data(), kEncabezado, sizeof kEncabezado);
+    }
+
+    Referencia agrega(const QByteArray &memo)
+    {
+        ++m_modificacion;
+        const qint64 n = memo.size();
+        const qint64 bloques = (n + 9 + kBloqueMemos - 1) / kBloqueMemos;   // 9 bytes de encabezado
+        if (bloques > 0xFFFF)
+            throw ErrorBase(QStringLiteral("Un texto de los motivos es demasiado largo para la entrega."));
+        const qint64 inicio = m_datos.size();
+        m_datos.append(QByteArray(bloques * kBloqueMemos, '\0'));
+        char *b = m_datos.data() + inicio;
+        b[0] = 2;
+        qToLittleEndian<quint16>(quint16(bloques), b + 1);
+        qToLittleEndian<quint32>(quint32(n), b + 3);
+        qToLittleEndian<quint16>(m_modificacion, b + 7);
+        std::memcpy(b + 9, memo.constData(), size_t(n));
+        return {quint32(inicio) | 0xFFu, m_modificacion};
+    }
+
+    QByteArray contenido()
+    {
+        qToLittleEndian<quint16>(m_modificacion, m_datos.data() + 3);
+        return m_datos;
+    }
+
+private:
+    QByteArray m_datos;
+    quint16 m_modificacion = 1;
+};
+
+// ---- Escritura de los valores ----------------------------------------------------------------
+
+[[noreturn]] void errorValor(const Esquema::Tabla &t, const Definicion &d, const QString &motivo)
+{
+    throw ErrorBase(QStringLiteral("No se pudo entregar la columna %1 de la tabla %2: %3.")
+                        .arg(QString::fromLatin1(d.nombre), nombreArchivo(t), motivo));
+}
+
+QByteArray textoWin1252(const Esquema::Tabla &t, const Definicion &d, const QString &s)
+{
+    for (QChar c : s)
+        if (!Win1252::representable(c) && c != u'\n' && c != u'\r' && c != u'\t')
+            errorValor(t, d, QStringLiteral("contiene el carácter «%1», que la entrega no admite").arg(c));
+    return Win1252::codifica(s);
+}
+
+void ponValor(pxdoc_t *doc, char *dato, const Esquema::Tabla &t, const Definicion &d, const QVariant &v,
+              EscritorMemos *memos)
+{
+    if (v.isNull())
+        return;   // el campo queda en blanco (ceros)
+    switch (d.clase) {
+    case Esquema::Clase::Entero: {
+        bool ok = false;
+        const qint64 n = v.toLongLong(&ok);
+        // El menor valor de 32 bits se guardaría igual que un campo en blanco.
+        if (!ok || n > std::numeric_limits<qint32>::max() || n <= std::numeric_limits<qint32>::min())
+            errorValor(t, d, QStringLiteral("el número %1 no cabe en el campo").arg(v.toString()));
+        PX_put_data_long(doc, dato, 4, int(n));
+        break;
+    }
+    case Esquema::Clase::Real: {
+        bool ok = false;
+        const double x = v.toDouble(&ok);
+        if (!ok || !std::isfinite(x))
+            errorValor(t, d, QStringLiteral("el valor %1 no es un número").arg(v.toString()));
+        PX_put_data_double(doc, dato, 8, x);
+        break;
+    }
+    case Esquema::Clase::Fecha: {
+        const QString s = v.toString();
+        if (s.isEmpty())
+            return;
+        const QDate f = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
+        if (!f.isValid() || f.year() < 1)
+            errorValor(t, d, QStringLiteral("«%1» no es una fecha").arg(s));
+        PX_put_data_long(doc, dato, 4, diaParadox(f.year(), f.month(), f.day()));
+        break;
+    }
+    case Esquema::Clase::Texto: {
+        const QByteArray b = textoWin1252(t, d, v.toString());
+        if (b.isEmpty())
+            return;
+        if (b.size() > d.longitud)
+            errorValor(t, d, QStringLiteral("el texto pasa de %1 caracteres").arg(d.longitud));
+        PX_put_data_alpha(doc, dato, d.longitud, const_cast<char *>(b.constData()));
+        break;
+    }
+    case Esquema::Clase::Memo: {
+        const QByteArray b = textoWin1252(t, d, v.toString());
+        if (b.isEmpty())
+            return;
+        const int lider = d.longitud - kColaMemo;
+        std::memcpy(dato, b.constData(), size_t(std::min<qsizetype>(lider, b.size())));
+        char *cola = dato + lider;
+        if (b.size() > lider) {
+            const auto ref = memos->agrega(b);
+            qToLittleEndian<quint32>(ref.posicion, cola);
+            qToLittleEndian<quint16>(ref.modificacion, cola + 8);
+        }
+        qToLittleEndian<quint32>(quint32(b.size()), cola + 4);
+        break;
+    }
+    }
+}
+
+pxfield_t *camposPxlib(pxdoc_t *doc, const QList<Definicion> &defs, int cuantos)
+{
+    // pxlib se queda con el arreglo y los nombres y los libera con su propio free.
+    auto *f = static_cast<pxfield_t *>(doc->malloc(doc, sizeof(pxfield_t) * size_t(cuantos), "campos"));
+    if (!f)
+        throw ErrorBase(QStringLiteral("No hay memoria suficiente para escribir las tablas de la entrega."));
+    for (int i = 0; i < cuantos; ++i) {
+        f[i].px_fname = PX_strdup(doc, defs[i].nombre.constData());
+        f[i].px_ftype = char(defs[i].tipo);
+        f[i].px_flen = defs[i].longitud;
+        f[i].px_fdc = 0;
+    }
+    return f;
+}
+
+[[noreturn]] void errorEscritura(const QString &ruta, const QString &detalle)
+{
+    throw ErrorBase(QStringLiteral("No se pudo escribir el archivo %1 de la entrega.").arg(QFileInfo(ruta).fileName()), detalle);
+}
+
+// pxlib reescribe el encabezado byte a byte y pregunta la posición a cada registro; sobre un
+// FILE eso son cientos de llamadas de stdio por registro. Por eso el documento se crea sobre un
+// FILE en memoria (pxlib sólo sabe crear sobre un FILE) y en cuanto está creado su flujo pasa a
+// escribir en un QByteArray propio; al final se guarda de una vez.
+class ArchivoEnMemoria {
+public:
+    explicit ArchivoEnMemoria(const QString &ruta) : m_ruta(ruta), m_inicial(kEncabezadoMaximo, '\0')
+    {
+        m_archivo.reset(fmemopen(m_inicial.data(), size_t(m_inicial.size()), "w+b"));
+        if (!m_archivo)
+            errorEscritura(ruta, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    FILE *get() const { return m_archivo.get(); }
+
+    // Toma el flujo del documento recién creado: lo escrito hasta ahora (el encabezado) pasa a
+    // la memoria propia y las siguientes lecturas y escrituras van a ella.
+    void toma(pxdoc_t *doc)
+    {
+        pxstream_t *s = doc->px_stream;
+        if (std::fflush(m_archivo.get()) != 0)
+            errorEscritura(m_ruta, QStringLiteral("no se pudo crear el encabezado"));
+        m_datos = QByteArray(m_inicial.constData(), doc->px_head->px_headersize);
+        m_pos = 0;
+        s->s.stream = this;
+        s->read = &ArchivoEnMemoria::lee;
+        s->write = &ArchivoEnMemoria::escribe;
+        s->seek = &ArchivoEnMemoria::busca;
+        s->tell = &ArchivoEnMemoria::posicion;
+    }
+
+    // Guarda lo escrito (el documento de pxlib ya debe estar terminado).
+    void guarda(qint64 largo)
+    {
+        if (largo != m_datos.size())
+            errorEscritura(m_ruta, QStringLiteral("largo inesperado del archivo"));
+        QFile f(m_ruta);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(m_datos) != m_datos.size() || !f.flush())
+            errorEscritura(m_ruta, f.errorString());
+    }
+
+private:
+    static constexpr qint64 kEncabezadoMaximo = 64 * 1024;
+    static ArchivoEnMemoria *de(pxstream_t *s) { return static_cast<ArchivoEnMemoria *>(s->s.stream); }
+
+    static size_t lee(pxdoc_t *, pxstream_t *s, size_t n, void *buffer)
+    {
+        ArchivoEnMemoria *m = de(s);
+        const qint64 k = std::clamp<qint64>(m->m_datos.size() - m->m_pos, 0, qint64(n));
+        std::memcpy(buffer, m->m_datos.constData() + m->m_pos, size_t(k));
+        m->m_pos += k;
+        return size_t(k);
+    }
+    static size_t escribe(pxdoc_t *, pxstream_t *s, size_t n, void *buffer)
+    {
+        ArchivoEnMemoria *m = de(s);
+        const qint64 fin = m->m_pos + qint64(n);
+        if (fin > m->m_datos.size())
+            m->m_datos.resize(fin, '\0');
+        std::memcpy(m->m_datos.data() + m->m_pos, buffer, n);
+        m->m_pos = fin;
+        return n;
+    }
+    static int busca(pxdoc_t *, pxstream_t *s, long desplazamiento, int desde)
+    {
+        ArchivoEnMemoria *m = de(s);
+        const qint64 base = desde == SEEK_SET ? 0 : desde == SEEK_CUR ? m->m_pos : m->m_datos.size();
+        if (base + desplazamiento < 0)
+            return -1;
+        m->m_pos = base + desplazamiento;
+        return 0;
+    }
+    static long posicion(pxdoc_t *, pxstream_t *s) { return long(de(s)->m_pos); }
+
+    QString m_ruta;
+    QByteArray m_inicial;
+    Archivo m_archivo;
+    QByteArray m_datos;
+    qint64 m_pos = 0;
+};
+
+qint64 largoDe(const pxdoc_t *doc)
+{
+    const pxhead_t *h = doc->px_head;
+    return qint64(h->px_headersize) + qint64(h->px_fileblocks) * h->px_maxtablesize * 1024;
+}
+
+void escribe(const Esquema::Tabla &t, const QString &db, const QString &px, const QString &mb)
+{
+    const QList<Definicion> defs = definiciones(t);
+    const int llave = columnasLlave(t);
+    const int tamRegistro = [&] {
+        int n = 0;
+        for (const Definicion &d : defs)
+            n += d.longitud;
+        return n;
+    }();
+    const int kb = bloqueKb(tamRegistro, t);
+
+    Consulta q;
+    q.abre(QStringLiteral("SELECT ") + listaColumnas(t) + QStringLiteral(" FROM ") + QLatin1String(t.nombre) + ordenLlave(t));
+    ArchivoEnMemoria fdb(db);
+    Documento doc;
+    pxfield_t *campos = camposPxlib(doc.get(), defs, int(defs.size()));
+    if (PX_create_fp(doc.get(), campos, int(defs.size()), fdb.get(), llave ? pxfFileTypIndexDB : pxfFileTypNonIndexDB) < 0)
+        errorEscritura(db, doc.detalle());
+    fdb.toma(doc.get());
+    doc->px_head->px_maxtablesize = kb;
+    const QByteArray nombreTabla = QFileInfo(db).fileName().toLatin1();
+    if (PX_set_value(doc.get(), "numprimkeys", float(llave)) < 0 || PX_set_tablename(doc.get(), nombreTabla.constData()) < 0)
+        errorEscritura(db, doc.detalle());
+    if (PX_get_recordsize(doc.get()) != tamRegistro)
+        errorEscritura(db, QStringLiteral("tamaño de registro inesperado"));
+
+    std::unique_ptr<EscritorMemos> memos;
+    if (!mb.isEmpty())
+        memos = std::make_unique<EscritorMemos>();
+
+    QByteArray registro(tamRegistro, '\0');
+    for (q.primero(); !q.fin(); q.siguiente()) {
+        registro.fill('\0');
+        char *dato = registro.data();
+        for (int i = 0; i < defs.size(); ++i) {
+            ponValor(doc.get(), dato, t, defs[i], q.campo(i).valor(), memos.get());
+            dato += defs[i].longitud;
+        }
+        if (PX_put_record(doc.get(), registro.data()) < 0)
+            errorEscritura(db, doc.detalle());
+    }
+
+    if (llave) {
+        // pxlib arma índices de uno o dos niveles: de sobra para las tablas de la entrega.
+        const int tamIndice = [&] {
+            int n = 6;
+            for (int i = 0; i < llave; ++i)
+                n += defs[i].longitud;
+            return n;
+        }();
+        const int kbIndice = tamIndice * 3 <= 2048 - 6 ? 2 : 4;
+        const int porBloque = (kbIndice * 1024 - 6) / tamIndice;
+        if (qint64(doc->px_head->px_fileblocks) > qint64(porBloque) * porBloque)
+            throw ErrorBase(QStringLiteral("La tabla %1 tiene demasiados registros para la entrega.").arg(nombreArchivo(t)));
+        ArchivoEnMemoria fpx(px);
+        Documento indice;
+        pxfield_t *camposLlave = camposPxlib(indice.get(), defs, llave);
+        if (PX_create_fp(indice.get(), camposLlave, llave, fpx.get(), pxfFileTypPrimIndex) < 0)
+            errorEscritura(px, indice.detalle());
+        fpx.toma(indice.get());
+        indice->px_head->px_maxtablesize = kbIndice;
+        const QByteArray nombreIndice = QFileInfo(px).fileName().toLatin1();
+        if (PX_set_tablename(indice.get(), nombreIndice.constData()) < 0 || PX_write_primary_index(doc.get(), indice.get()) < 0)
+            errorEscritura(px, indice.detalle() + doc.detalle());
+        indice.termina();
+        fpx.guarda(largoDe(indice.get()));
+    }
+    doc.termina();
+    fdb.guarda(largoDe(doc.get()));
+
+    if (memos) {
+        QFile f(mb);
+        const QByteArray contenido = memos->contenido();
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(contenido) != contenido.size() || !f.flush())
+            errorEscritura(mb, f.errorString());
+    }
+}
+
+// ---- Lectura ----------------------------------------------------------------------------------
+
+QString fechaDeDia(long dias)
+{
+    int a = 0, m = 0, d = 0;
+    PX_SdnToGregorian(dias + kDesfaseSdn, &a, &m, &d);
+    return QStringLiteral("%1/%2/%3").arg(d, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0')).arg(a, 4, 10, QLatin1Char('0'));
+}
+
+[[noreturn]] void errorLectura(const QString &ruta, const QString &detalle)
+{
+    throw ErrorBase(QStringLiteral("No se pudo leer la tabla %1 de la entrega.").arg(QFileInfo(ruta).fileName()), detalle);
+}
+
+QVariant leeValor(const Documento &documento, char *dato, const Campo &c, const QString &ruta)
+{
+    pxdoc_t *doc = documento.get();
+    switch (c.tipo) {
+    case pxfAlpha: {
+        char *v = nullptr;
+        const int r = PX_get_data_alpha(doc, dato, c.longitud, &v);
+        if (r < 0)
+            errorLectura(ruta, documento.detalle());
+        if (r == 0 || !v)
+            return {};
+        const QString s = Win1252::decodifica(QByteArray(v));
+        doc->free(doc, v);
+        return s;
+    }
+    case pxfLong:
+    case pxfDate: {
+        // Un campo en blanco son cuatro ceros; pxlib 0.6.8 lee ahí 8 bytes en sistemas de 64
+        // bits y puede confundirlo con un número.
+        if (dato[0] == 0 && dato[1] == 0 && dato[2] == 0 && dato[3] == 0)
+            return {};
+        long n = 0;
+        if (PX_get_data_long(doc, dato, 4, &n) <= 0)
+            return {};
+        return c.tipo == pxfDate ? QVariant(fechaDeDia(n)) : QVariant(qint64(n));
+    }
+    case pxfNumber: {
+        double x = 0;
+        if (PX_get_data_double(doc, dato, 8, &x) <= 0)
+            return {};
+        return x;
+    }
+    case pxfMemoBLOb: {
+        int mod = 0, tam = 0;
+        char *v = nullptr;
+        const int r = PX_get_data_blob(doc, dato, c.longitud, &mod, &tam, &v);
+        if (r <= 0) {
+            if (tam <= 0)
+                return {};   // memo en blanco
+            errorLectura(ruta, QStringLiteral("memo ilegible en %1; %2").arg(c.nombre, documento.detalle()));
+        }
+        const QString s = Win1252::decodifica(QByteArray(v, tam));
+        doc->free(doc, v);
+        return s;
+    }
+    default:
+        errorLectura(ruta, QStringLiteral("tipo de campo %1 no esperado").arg(c.tipo));
+    }
+}
+
+bool mismoValor(const QVariant &a, const QVariant &b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() && b.isNull();
+    return a.typeId() == b.typeId() && a == b;
+}
+
+QString muestra(const QVariant &v)
+{
+    if (v.isNull())
+        return QStringLiteral("(vacío)");
+    const QString s = v.toString();
+    return s.size() > 40 ? s.left(40) + QStringLiteral("…") : s;
+}
+
+} // namespace
+
+qint32 diaParadox(int anio, int mes, int dia)
+{
+    return qint32(QDate(anio, mes, dia).toJulianDay() - QDate(1, 1, 1).toJulianDay() + 1);
+}
+
+bool conLlave(const Esquema::Tabla &t) { return columnasLlave(t) > 0; }
+
+QStringList archivosDe(const Esquema::Tabla &t)
+{
+    const QString n = nombreArchivo(t);
+    QStringList r{n + QStringLiteral(".db")};
+    if (conLlave(t))
+        r << n + QStringLiteral(".px");
+    if (tieneMemos(t))
+        r << n + QStringLiteral(".mb");
+    return r;
+}
+
+QStringList escribeTabla(const Esquema::Tabla &t, const QString &carpetaDestino)
+{
+    const QDir dir(carpetaDestino);
+    const QString base = dir.filePath(nombreArchivo(t));
+    const QString db = base + QStringLiteral(".db");
+    const QString px = conLlave(t) ? base + QStringLiteral(".px") : QString();
+    const QString mb = tieneMemos(t) ? base + QStringLiteral(".mb") : QString();
+    QStringList escritos{db};
+    if (!px.isEmpty())
+        escritos << px;
+    if (!mb.isEmpty())
+        escritos << mb;
+    // Un .px o .mb viejo que esta tabla ya no lleva no debe quedar junto al .db nuevo.
+    for (const QString &ext : {QStringLiteral(".db"), QStringLiteral(".px"), QStringLiteral(".mb")})
+        QFile::remove(base + ext);
+    try {
+        escribe(t, db, px, mb);
+    } catch (...) {
+        for (const QString &f : escritos)
+            QFile::remove(f);
+        throw;
+    }
+    return escritos;
+}
+
+TablaLeida leeTabla(const QString &archivoDb)
+{
+    TablaLeida r;
+    Archivo fdb = abreArchivo(archivoDb, "rb");
+    if (!fdb)
+        errorLectura(archivoDb, QString::fromLocal8Bit(std::strerror(errno)));
+    // El índice y el .mb se sueltan después que la tabla que los usa.
+    QByteArray memosLeidos;
+    Archivo fmb;
+    Documento indice;
+    Documento doc;
+    if (PX_open_fp(doc.get(), fdb.get()) < 0)
+        errorLectura(archivoDb, doc.detalle());
+    const pxhead_t *h = doc->px_head;
+    r.nombreTabla = QString::fromLatin1(h->px_tablename ? h->px_tablename : "");
+    r.camposLlave = h->px_primarykeyfields;
+    r.tamanoRegistro = h->px_recordsize;
+    r.tamanoBloque = h->px_maxtablesize * 1024;
+    r.paginaCodigos = h->px_doscodepage;
+    bool memos = false;
+    for (int i = 0; i < h->px_numfields; ++i) {
+        const pxfield_t *f = PX_get_field(doc.get(), i);
+        r.campos << Campo{QString::fromLatin1(f->px_fname), int(static_cast<unsigned char>(f->px_ftype)), f->px_flen};
+        memos = memos || f->px_ftype == pxfMemoBLOb;
+    }
+
+    QString base = archivoDb;
+    if (base.endsWith(QStringLiteral(".db"), Qt::CaseInsensitive))
+        base.chop(3);
+    if (r.camposLlave > 0) {
+        const QString px = base + QStringLiteral(".px");
+        if (!QFile::exists(px))
+            errorLectura(archivoDb, QStringLiteral("falta el índice primario ") + px);
+        if (PX_open_file(indice.get(), QFile::encodeName(px).constData()) < 0 || PX_read_primary_index(indice.get()) < 0 ||
+            PX_add_primary_index(doc.get(), indice.get()) < 0)
+            errorLectura(archivoDb, indice.detalle() + doc.detalle());
+        r.conIndice = true;
+    }
+    if (memos && QFile::exists(base + QStringLiteral(".mb"))) {
+        // pxlib 0.6.8 desborda su pila al recorrer los bloques de un .mb bien formado (de
+        // tamaño múltiplo de 4 KB); con un byte de más omite ese recorrido, que la lectura no
+        // necesita. Se le da una copia en memoria así.
+        QFile f(base + QStringLiteral(".mb"));
+        if (!f.open(QIODevice::ReadOnly))
+            errorLectura(archivoDb, f.errorString());
+        memosLeidos = f.readAll();
+        memosLeidos.append('\0');
+        fmb.reset(fmemopen(memosLeidos.data(), size_t(memosLeidos.size()), "rb"));
+        if (!fmb || PX_set_blob_fp(doc.get(), fmb.get()) < 0)
+            errorLectura(archivoDb, doc.detalle());
+    }
+
+    QByteArray registro(r.tamanoRegistro, '\0');
+    const int n = PX_get_num_records(doc.get());
+    for (int i = 0; i < n; ++i) {
+        if (!PX_get_record(doc.get(), i, registro.data()))
+            errorLectura(archivoDb, doc.detalle());
+        QVariantList fila;
+        char *dato = registro.data();
+        for (const Campo &c : std::as_const(r.campos)) {
+            fila << leeValor(doc, dato, c, archivoDb);
+            dato += c.longitud;
+        }
+        r.filas << fila;
+    }
+    if (r.conIndice) {
+        auto *entradas = static_cast<pxpindex_t *>(indice->px_data);
+        for (int i = 0; entradas && i < indice->px_datalen; ++i) {
+            if (!entradas[i].data)
+                continue;
+            if (entradas[i].level == 1)
+                r.indice << TablaLeida::Entrada{leeValor(indice, entradas[i].data, r.campos.first(), archivoDb),
+                                                entradas[i].blocknumber, entradas[i].numrecords};
+            // pxlib no libera las llaves que copió al leer el índice.
+            indice->free(indice.get(), entradas[i].data);
+            entradas[i].data = nullptr;
+        }
+    }
+    return r;
+}
+
+QList<QVariantList> filasDeBase(const Esquema::Tabla &t)
+{
+    Consulta q;
+    q.abre(QStringLiteral("SELECT ") + listaColumnas(t) + QStringLiteral(" FROM ") + QLatin1String(t.nombre) + ordenLlave(t));
+    QList<QVariantList> r;
+    for (q.primero(); !q.fin(); q.siguiente()) {
+        QVariantList fila;
+        for (int i = 0; i < int(t.columnas.size()); ++i) {
+            const QVariant v = q.campo(i).valor();
+            if (v.isNull()) {
+                fila << QVariant();
+                continue;
+            }
+            switch (t.columnas[size_t(i)].clase) {
+            case Esquema::Clase::Entero: fila << QVariant(v.toLongLong()); break;
+            case Esquema::Clase::Real: fila << QVariant(v.toDouble()); break;
+            case Esquema::Clase::Texto:
+            case Esquema::Clase::Fecha:
+            case Esquema::Clase::Memo: {
+                const QString s = v.toString();
+                fila << (s.isEmpty() ? QVariant() : QVariant(s));
+                break;
+            }
+            }
+        }
+        r << fila;
+    }
+    return r;
+}
+
+void verificaTabla(const Esquema::Tabla &t, const QString &carpeta)
+{
+    const QString archivo = nombreArchivo(t) + QStringLiteral(".db");
+    const TablaLeida leida = leeTabla(QDir(carpeta).filePath(archivo));
+    const QStringList columnas = Esquema::nombresColumnas(t);
+    auto falla = [&](const QString &detalle) {
+        throw ErrorBase(QStringLiteral("La tabla %1 escrita para la entrega no coincide con la base de datos.").arg(archivo), detalle);
+    };
+    if (leida.campos.size() != columnas.size())
+        falla(QStringLiteral("%1 campos en lugar de %2").arg(leida.campos.size()).arg(columnas.size()));
+    for (int i = 0; i < columnas.size(); ++i)
+        if (leida.campos[i].nombre != columnas[i])
+            falla(QStringLiteral("campo %1: %2 en lugar de %3").arg(i + 1).arg(leida.campos[i].nombre, columnas[i]));
+    const QList<QVariantList> base = filasDeBase(t);
+    if (leida.filas.size() != base.size())
+        falla(QStringLiteral("%1 filas en lugar de %2").arg(leida.filas.size()).arg(base.size()));
+    for (int f = 0; f < base.size(); ++f)
+        for (int c = 0; c < columnas.size(); ++c)
+            if (!mismoValor(leida.filas[f][c], base[f][c]))
+                falla(QStringLiteral("fila %1, campo %2: %3 en lugar de %4")
+                          .arg(f + 1)
+                          .arg(columnas[c], muestra(leida.filas[f][c]), muestra(base[f][c])));
+}
+
+} // namespace Paradox
