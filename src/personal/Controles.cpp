@@ -1,0 +1,174 @@
+#include "personal/Controles.h"
+#include "platform/Consulta.h"
+#include "platform/Edits.h"
+#include "platform/Reloj.h"
+#include "shell/Comunes.h"
+#include "shell/U_inicial.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+
+GrupoOpciones::GrupoOpciones(const QString &nombre, const QString &titulo, const QStringList &elementos,
+                             int columnas, QWidget *parent)
+    : QGroupBox(titulo, parent), m_grupo(new QButtonGroup(this)), m_rejilla(new QGridLayout(this)),
+      m_columnas(columnas)
+{
+    setObjectName(nombre);
+    m_rejilla->setContentsMargins(8, 4, 8, 4);
+    m_rejilla->setVerticalSpacing(2);
+    connect(m_grupo, &QButtonGroup::idClicked, this, &GrupoOpciones::eligio);
+    ponElementos(elementos);
+}
+
+void GrupoOpciones::ponElementos(const QStringList &elementos)
+{
+    for (QAbstractButton *b : m_grupo->buttons()) {
+        m_grupo->removeButton(b);
+        delete b;
+    }
+    for (int i = 0; i < elementos.size(); ++i) {
+        auto *b = new QRadioButton(elementos.at(i), this);
+        b->setObjectName(objectName() + u'_' + QString::number(i));
+        m_grupo->addButton(b, i);
+        m_rejilla->addWidget(b, i / m_columnas, i % m_columnas);
+    }
+}
+
+int GrupoOpciones::indice() const { return m_grupo->checkedId(); }
+
+void GrupoOpciones::ponIndice(int i)
+{
+    if (i < 0 || !m_grupo->button(i)) {
+        // Un grupo excluyente no deja quitar la marca: se suspende un momento.
+        m_grupo->setExclusive(false);
+        for (QAbstractButton *b : m_grupo->buttons())
+            b->setChecked(false);
+        m_grupo->setExclusive(true);
+        return;
+    }
+    m_grupo->button(i)->setChecked(true);
+}
+
+QStringList GrupoOpciones::elementos() const
+{
+    QStringList r;
+    for (int i = 0; m_grupo->button(i); ++i)
+        r << m_grupo->button(i)->text();
+    return r;
+}
+
+namespace {
+class FiltroMarco : public QObject {
+public:
+    explicit FiltroMarco(QWidget *ventana) : QObject(ventana), m_ventana(ventana) {}
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o != m_ventana)
+            return false;
+        auto *sub = qobject_cast<QMdiSubWindow *>(m_ventana->parentWidget());
+        if (!sub)
+            return false;
+        if (e->type() == QEvent::ParentChange && !sub->isVisible()) {
+            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        } else if (e->type() == QEvent::Show && !m_centrada) {
+            m_centrada = true;
+            sub->adjustSize();
+            if (QMdiArea *area = sub->mdiArea()) {
+                const QSize libre = area->viewport()->size() - sub->size();
+                sub->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_ventana;
+    bool m_centrada = false;
+};
+} // namespace
+
+void ajustaMarco(QWidget *ventana) { ventana->installEventFilter(new FiltroMarco(ventana)); }
+
+namespace Listas {
+namespace {
+void anotaClaves(Consulta &q, QComboBox *combo)
+{
+    const int fila = q.fila();
+    int i = 0;
+    for (q.primero(); !q.fin() && i < combo->count(); q.siguiente(), ++i)
+        combo->setItemData(i, q.campo(0).entero());
+    if (!q.vacia())
+        q.mueveA(fila);
+}
+} // namespace
+
+void llena(Consulta &q, QComboBox *combo)
+{
+    W_Inicial()->Llena_Combo(q, combo, 1);
+    anotaClaves(q, combo);
+}
+
+void ubica(Consulta &q, qint64 clave, QComboBox *combo)
+{
+    W_Inicial()->Ubica_Clave(q, clave, combo);
+    anotaClaves(q, combo);
+}
+
+void posiciona(Consulta &q, QComboBox *combo)
+{
+    if (!q.activa())
+        q.abre();
+    q.primero();
+    if (combo->currentIndex() > 0 && combo->currentIndex() < q.cuenta())
+        q.mueveA(combo->currentIndex());
+}
+
+std::optional<qint64> clave(QComboBox *combo)
+{
+    if (combo->currentIndex() < 0)
+        return std::nullopt;
+    const QVariant v = combo->currentData();
+    if (!v.isValid())
+        return std::nullopt;
+    return v.toLongLong();
+}
+
+qint64 claveOPrimera(QComboBox *combo, Consulta &q)
+{
+    if (const auto c = clave(combo))
+        return *c;
+    if (!q.activa())
+        q.abre();
+    q.primero();
+    return q.campo(0).entero();
+}
+} // namespace Listas
+
+namespace Fechas {
+std::optional<QString> lee(const EditMascara *campo) { return Comunes::normalizaFecha(campo->texto()); }
+
+bool vacia(const EditMascara *campo) { return Comunes::fechaVacia(campo->texto()); }
+
+QString hoy() { return Reloj::hoy().toString(QStringLiteral("dd/MM/yyyy")); }
+
+std::optional<QVariant> valor(const EditMascara *campo)
+{
+    if (vacia(campo))
+        return QVariant(QMetaType(QMetaType::QString));   // NULL
+    if (const auto f = lee(campo))
+        return QVariant(*f);
+    return std::nullopt;
+}
+
+QString mensajeIlegible(const QString &texto)
+{
+    return QStringLiteral("'%1' no es una fecha válida").arg(texto);
+}
+} // namespace Fechas

@@ -1,0 +1,66 @@
+#pragma once
+// Piezas comunes de las ventanas de datos personales: grupos de opciones, listas de
+// catálogo que recuerdan la clave de cada renglón y fechas de los campos con máscara.
+#include <QGroupBox>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+class Consulta;
+class EditMascara;
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+
+// Grupo de opciones excluyentes en varias columnas. eligio() sólo se emite cuando el
+// usuario (o una prueba) pulsa una opción, nunca cuando el código cambia la selección.
+class GrupoOpciones : public QGroupBox {
+    Q_OBJECT
+public:
+    GrupoOpciones(const QString &nombre, const QString &titulo, const QStringList &elementos, int columnas,
+                  QWidget *parent = nullptr);
+
+    void ponElementos(const QStringList &elementos);   // sin opción elegida
+    int indice() const;                                 // -1 sin opción
+    void ponIndice(int i);                              // -1 quita la selección
+    QStringList elementos() const;
+
+signals:
+    void eligio(int indice);
+
+private:
+    QButtonGroup *m_grupo;
+    QGridLayout *m_rejilla;
+    int m_columnas;
+};
+
+// Recuadro MDI de una ventana de captura: sólo el botón de cerrar, centrado en el área al
+// mostrarse por primera vez.
+void ajustaMarco(QWidget *ventana);
+
+namespace Listas {
+// Llena la lista (campo 1) y anota en cada renglón la clave del campo 0, para leerla
+// aunque otra ventana reabra la consulta compartida.
+void llena(Consulta &q, QComboBox *combo);
+// Llena y elige el renglón de la clave (ninguno si no está).
+void ubica(Consulta &q, qint64 clave, QComboBox *combo);
+// Coloca la consulta en el renglón elegido (en el primero si no hay elección).
+void posiciona(Consulta &q, QComboBox *combo);
+// Clave del renglón elegido; nullopt si no hay elección.
+std::optional<qint64> clave(QComboBox *combo);
+// Clave elegida o, sin elección, la del primer renglón de la consulta (la cascada trabaja
+// desde ahí).
+qint64 claveOPrimera(QComboBox *combo, Consulta &q);
+}
+
+namespace Fechas {
+// Texto del campo leído como fecha y escrito "dd/mm/yyyy"; nullopt si no es una fecha real.
+std::optional<QString> lee(const EditMascara *campo);
+bool vacia(const EditMascara *campo);
+QString hoy();                                  // "dd/mm/yyyy"
+// Valor que se guarda: NULL para un campo vacío, la fecha si es real; nullopt si no lo es.
+std::optional<QVariant> valor(const EditMascara *campo);
+// Mensaje cuando una fecha no se puede leer al guardar.
+QString mensajeIlegible(const QString &texto);
+}

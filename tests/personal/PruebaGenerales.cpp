@@ -1,0 +1,361 @@
+#include "personal/Ayuda.h"
+#include "shell/U_Mod.h"
+
+#include <QProgressBar>
+
+using namespace Ayuda;
+
+namespace {
+const QString kIncompleto = QStringLiteral("No ha capturado la informacion de manera completa");
+
+QWidget *generales(Entorno &e)
+{
+    marco(e, false);
+    return ventana("W_Generales");
+}
+
+void eligeConvocatoria(QWidget *g, int clave)
+{
+    const QString d = Entorno::valor(QStringLiteral("Select Descripcion From Convocatoria Where Clave=:c"),
+                                     {{QStringLiteral("c"), clave}}).toString();
+    QVERIFY(elige(g, "CB_Conv", d));
+}
+} // namespace
+
+class PruebaGenerales : public QObject {
+    Q_OBJECT
+private slots:
+    void ventanaNueva()
+    {
+        Entorno e(true);
+        QWidget *g = generales(e);
+        QVERIFY(g);
+        QCOMPARE(g->windowTitle(), QStringLiteral("Datos Generales"));
+        QCOMPARE(control<QComboBox>(g, "CB_Conv")->currentIndex(), -1);
+        QCOMPARE(marcada(g, "Sexo"), 0);
+        QCOMPARE(marcada(g, "Edo_Civil"), 0);
+        QCOMPARE(texto(g, "Fec_Nac"), QStringLiteral("  /  /    "));
+        QCOMPARE(texto(g, "ME_Ingresos").trimmed(), QStringLiteral("0"));
+        QVERIFY(!visible(g, "ME_Ingresos"));
+        QVERIFY(!control(g, "RadioGroup1")->isEnabled());
+        QCOMPARE(control<QComboBox>(g, "CB_PaisNac")->currentIndex(), -1);
+        QVERIFY(!control(g, "Btn_AddEdo")->isEnabled());
+        QCOMPARE(e.inicial()->G_Cargando->value(), 0);   // cargada, la barra regresa a 0
+        QVERIFY(e.dialogos().textos().isEmpty());
+    }
+
+    // Elegir convocatoria la guarda y borra opciones y domicilios que dependen de ella.
+    void convocatoriaBorraAcademicos()
+    {
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into Beca (Clave,Tipo) values (1,'OP1')"));
+        int clave = 1;
+        for (const char *t : {"ACT", "ACC", "EXT", "OP1", "AVA", "RE2"})
+            Entorno::sql(QStringLiteral("Insert into Domicilio (Clave,Tipo) values (:c,:t)"),
+                         {{QStringLiteral("c"), clave++}, {QStringLiteral("t"), QString::fromLatin1(t)}});
+        QWidget *g = generales(e);
+        eligeConvocatoria(g, 482);
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Convocatoria,Ingreso_Mensual From General")),
+                 (QList<QVariantList>{{1, 482, 0}}));
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), 0);
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Tipo From Domicilio Order by Tipo")),
+                 (QList<QVariantList>{{QStringLiteral("ACC")}, {QStringLiteral("ACT")}}));
+        // Otra convocatoria actualiza la misma fila y vuelve a borrar, sin preguntar.
+        Entorno::sql(QStringLiteral("Insert into Beca (Clave,Tipo) values (2,'OP2')"));
+        eligeConvocatoria(g, 6);
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Convocatoria From General")), (QList<QVariantList>{{1, 6}}));
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), 0);
+        QVERIFY(e.dialogos().textos().isEmpty());
+    }
+
+    // Una fila General escrita por otra ventana sin convocatoria no impide guardarla.
+    void generalSinConvocatoria()
+    {
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Ingreso_Mensual,Fec_Correspondencia) values (1,7000,'01/02/2004')"));
+        QWidget *g = generales(e);
+        QCOMPARE(texto(g, "ME_Ingresos").trimmed(), QStringLiteral("7000"));
+        eligeConvocatoria(g, 481);
+        QVERIFY(e.dialogos().textos().isEmpty());
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Convocatoria,Ingreso_Mensual,Fec_Correspondencia From General")),
+                 (QList<QVariantList>{{481, 7000, QStringLiteral("01/02/2004")}}));
+    }
+
+    void siguienteSinConvocatoria()
+    {
+        Entorno e(true);
+        QWidget *g = generales(e);
+        escribe(g, "Nombre_1", QStringLiteral("ANA"));
+        pulsa(g, "Btn_Sig");
+        QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("No ha capturado la convocatoria ")});
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 0);
+        QCOMPARE(Entorno::cuenta(QStringLiteral("General")), 0);
+        QVERIFY(ventana("W_Generales"));
+    }
+
+    // Lo capturado se guarda tal cual y se muestra igual al reabrir.
+    void guardaYMuestra_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("paterno");
+        QTest::addColumn<QString>("fechaTecleada");
+        QTest::addColumn<QVariant>("fechaGuardada");
+        QTest::addColumn<int>("civil");
+        QTest::newRow("apóstrofo") << "bernardo" << "o'higgins" << "20081978" << QVariant(QStringLiteral("20/08/1978")) << 1;
+        QTest::newRow("acentos") << "josé ñoño" << "álvarez núñez" << "05031975" << QVariant(QStringLiteral("05/03/1975")) << 0;
+        QTest::newRow("sin fecha") << "ANA" << "PÉREZ" << "" << QVariant(QStringLiteral("NULL")) << 0;
+    }
+    void guardaYMuestra()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, paterno);
+        QFETCH(QString, fechaTecleada);
+        QFETCH(QVariant, fechaGuardada);
+        QFETCH(int, civil);
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Ingreso_Mensual) values (1,12345)"));
+        QWidget *g = generales(e);
+        eligeConvocatoria(g, 482);
+        escribe(g, "Nombre_1", nombre);
+        escribe(g, "Paterno", paterno);
+        escribe(g, "Materno", QStringLiteral("valle"));
+        escribe(g, "Fec_Nac", fechaTecleada);
+        escribe(g, "E_Curp", QStringLiteral("curp123"));
+        opcion(g, "Sexo", 1);
+        opcion(g, "Edo_Civil", civil);
+        QVERIFY(elige(g, "CB_PaisNac", QStringLiteral("México")));
+        QVERIFY(elige(g, "CB_EstadoNac", QStringLiteral("Jalisco")));
+        QVERIFY(elige(g, "CB_CiudadNac", QStringLiteral("Zapopan")));
+        pulsa(g, "Btn_Sig");
+        QApplication::processEvents();
+        QCOMPARE(e.dialogos().textos(), QStringList());
+        QCOMPARE(Edo_Civil_Actual, civil);
+        QCOMPARE(Tipo_Actual, QStringLiteral("ACT"));
+        QVERIFY(!ventana("W_Generales"));
+        QVERIFY(ventana("W_DirAct"));
+        const qint64 zapopan = clave(QStringLiteral("Select Clave From Cat_Ciudad Where Nombre='Zapopan' And Estado_Clave=14"));
+        const QList<QVariantList> f = Ayuda::filas(
+            QStringLiteral("Select Clave,Nombre_1,Paterno,Materno,Sexo,Edo_civil,Fec_nac,Ciudad_nac,Pais_nac,Tipo,Curp From Persona"));
+        QCOMPARE(f, (QList<QVariantList>{{1, nombre.toUpper(), paterno.toUpper(), QStringLiteral("VALLE"), QStringLiteral("M"),
+                                           civil ? QStringLiteral("S") : QStringLiteral("C"), fechaGuardada, zapopan, 32,
+                                           QStringLiteral("SOL"), QStringLiteral("CURP123")}}));
+        // El ingreso oculto pasa sin cambio.
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Ingreso_Mensual From General")).toInt(), 12345);
+
+        ventana("W_DirAct")->parentWidget()->close();
+        QWidget *g2 = abre(QStringLiteral("W_Generales"));
+        QVERIFY(g2);
+        QCOMPARE(texto(g2, "Nombre_1"), nombre.toUpper());
+        QCOMPARE(texto(g2, "Paterno"), paterno.toUpper());
+        QCOMPARE(texto(g2, "Fec_Nac"), fechaGuardada == QStringLiteral("NULL") ? QStringLiteral("  /  /    ") : fechaGuardada.toString());
+        QCOMPARE(marcada(g2, "Sexo"), 1);
+        QCOMPARE(marcada(g2, "Edo_Civil"), civil);
+        QCOMPARE(control<QComboBox>(g2, "CB_PaisNac")->currentText(), QStringLiteral("México"));
+        QCOMPARE(control<QComboBox>(g2, "CB_EstadoNac")->currentText(), QStringLiteral("Jalisco"));
+        QCOMPARE(control<QComboBox>(g2, "CB_CiudadNac")->currentText(), QStringLiteral("Zapopan"));
+        QCOMPARE(control<QComboBox>(g2, "CB_Conv")->currentData().toInt(), 482);
+        // Guardar otra vez actualiza la misma fila.
+        escribe(g2, "Nombre_2", QStringLiteral("luis"));
+        pulsa(g2, "Btn_Sig");
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Nombre_2 From Persona")),
+                 (QList<QVariantList>{{1, QStringLiteral("LUIS")}}));
+    }
+
+    // Sin ciudad elegida se guarda 0, no la ciudad en que quedó la lista.
+    void sinCiudadGuardaCero()
+    {
+        Entorno e(true);
+        QWidget *g = generales(e);
+        eligeConvocatoria(g, 482);
+        escribe(g, "Nombre_1", QStringLiteral("ANA"));
+        QVERIFY(elige(g, "CB_PaisNac", QStringLiteral("México")));
+        QVERIFY(elige(g, "CB_EstadoNac", QStringLiteral("Jalisco")));
+        pulsa(g, "Btn_Sig");
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Ciudad_nac From Persona Where Tipo='SOL'")).toInt(), 0);
+    }
+
+    // La clave 1 es del solicitante: si otra persona la tomó antes, se le da otra y sus
+    // domicilios la siguen.
+    void claveUnoOcupada()
+    {
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (1,'AVAL','AVA')"));
+        Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (2,'REF','RE1')"));
+        Entorno::sql(QStringLiteral("Insert into Domicilio (Clave,Tipo,Calle,Persona_clave) values (1,'AVA','A',1),(2,'AVT','T',1),(3,'ACT','X',1)"));
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,482)"));
+        QWidget *g = generales(e);
+        escribe(g, "Nombre_1", QStringLiteral("SOLICITANTE"));
+        pulsa(g, "Btn_Sig");
+        QCOMPARE(e.dialogos().textos(), QStringList());
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Nombre_1,Tipo From Persona Order by Clave")),
+                 (QList<QVariantList>{{1, QStringLiteral("SOLICITANTE"), QStringLiteral("SOL")},
+                                      {2, QStringLiteral("REF"), QStringLiteral("RE1")},
+                                      {3, QStringLiteral("AVAL"), QStringLiteral("AVA")}}));
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Tipo,Persona_clave From Domicilio Order by Clave")),
+                 (QList<QVariantList>{{QStringLiteral("AVA"), 3}, {QStringLiteral("AVT"), 3}, {QStringLiteral("ACT"), 1}}));
+    }
+
+    void fechaAlSalir_data()
+    {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("queda");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("válida") << "05031975" << "05/03/1975" << "";
+        QTest::newRow("fin de 2021") << "31122021" << "31/12/2021"
+                                     << "La fecha que ingreso tiene un error en el año, el sistema no tiene contemplado el año Es permitido de 1900 a 2020";
+        QTest::newRow("día imposible") << "31042004" << "31/04/2004"
+                                       << "La fecha que ingreso tiene un error en el día, es necesario que sean dos digitos en el dia";
+        QTest::newRow("mes 13") << "15132004" << "15/13/2004"
+                                << "La fecha que ingreso tiene un error en el mes, es necesario que sean dos digitos en el mes";
+        QTest::newRow("vacía") << "" << "  /  /    " << "";
+    }
+    void fechaAlSalir()
+    {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, queda);
+        QFETCH(QString, mensaje);
+        Entorno e(true);
+        QWidget *g = generales(e);
+        escribe(g, "Paterno", QStringLiteral("TORRE"));
+        escribe(g, "Materno", QStringLiteral("VALLE"));
+        escribe(g, "Nombre_1", QStringLiteral("MAR"));
+        escribe(g, "Fec_Nac", tecleado);
+        sal(g, "Fec_Nac");
+        QCOMPARE(texto(g, "Fec_Nac"), queda);
+        QCOMPARE(e.dialogos().textos(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(texto(g, "E_RFC"), queda == u"05/03/1975" ? QStringLiteral("TOVM750305") : QString());
+    }
+
+    // Al entrar al RFC siempre se reemplaza con la clave calculada; con una fecha incompleta
+    // no se calcula nada y la ventana sigue abierta con lo escrito.
+    void rfcAlEntrar()
+    {
+        Entorno e(true);
+        QWidget *g = generales(e);
+        escribe(g, "Paterno", QStringLiteral("PEREZ"));
+        escribe(g, "Nombre_1", QStringLiteral("DORA"));
+        escribe(g, "E_RFC", QStringLiteral("XXXX"));
+        escribe(g, "Fec_Nac", QStringLiteral("01"));
+        entra(g, "E_RFC");
+        QCOMPARE(texto(g, "E_RFC"), QStringLiteral("XXXX"));
+        QVERIFY(ventana("W_Generales"));
+        escribe(g, "Fec_Nac", QStringLiteral("01021990"));
+        entra(g, "E_RFC");
+        QCOMPARE(texto(g, "E_RFC"), QStringLiteral("PED900201"));
+    }
+
+    // Una fecha que no existe, sin salir del campo, no llega a la tabla.
+    void fechaImposibleAlGuardar()
+    {
+        Entorno e(true);
+        QWidget *g = generales(e);
+        eligeConvocatoria(g, 482);
+        escribe(g, "Nombre_1", QStringLiteral("ANA"));
+        escribe(g, "Fec_Nac", QStringLiteral("30022000"));
+        pulsa(g, "Btn_Sig");
+        QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("'30/02/2000' no es una fecha válida")});
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 0);
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Convocatoria From General")).toInt(), 482);
+        QVERIFY(ventana("W_Generales"));
+    }
+
+    // Si la base rechaza al solicitante se avisa y nada queda a medias.
+    void rechazoDeLaBase()
+    {
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Create Trigger rechaza Before Insert On Persona Begin Select Raise(Abort,'no'); End"));
+        QWidget *g = generales(e);
+        eligeConvocatoria(g, 482);
+        escribe(g, "Nombre_1", QStringLiteral("ANA"));
+        pulsa(g, "Btn_Sig");
+        QCOMPARE(e.dialogos().textos(), QStringList{kIncompleto});
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 0);
+        QVERIFY(ventana("W_Generales"));
+        QCOMPARE(texto(g, "Nombre_1"), QStringLiteral("ANA"));
+    }
+
+    // Las fallas de la base se avisan con los textos de la ventana y no dejan nada a medias.
+    void fallasConSuMensaje_data()
+    {
+        QTest::addColumn<QString>("disparador");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("convocatoria") << "Before Insert On General"
+                                      << "Se ha producido un error al tratar de guardar la convocatoria ";
+        QTest::newRow("catálogo") << "Before Insert On Cat_Estado" << "No se pudo agregar al Catalogo";
+    }
+    void fallasConSuMensaje()
+    {
+        QFETCH(QString, disparador);
+        QFETCH(QString, mensaje);
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into Beca (Clave,Tipo) values (1,'OP1')"));
+        Entorno::sql(QStringLiteral("Create Trigger rechaza %1 Begin Select Raise(Abort,'no'); End").arg(disparador));
+        QWidget *g = generales(e);
+        if (disparador.contains(u"General")) {
+            eligeConvocatoria(g, 482);
+            QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), 1);   // sin guardar no se borra nada
+            pulsa(g, "Btn_Sig");
+            QCOMPARE(e.dialogos().textos(), (QStringList{mensaje, mensaje}));
+            QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 0);
+            QVERIFY(ventana("W_Generales"));
+        } else {
+            QVERIFY(elige(g, "CB_PaisNac", QStringLiteral("Francia")));
+            e.dialogos().siguienteRespuesta(true);
+            e.dialogos().siguienteRespuesta(QStringLiteral("Bretaña"));
+            pulsa(g, "Btn_AddEdo");
+            QCOMPARE(e.dialogos().textos().last(), mensaje);
+            QVERIFY(control<QComboBox>(g, "CB_EstadoNac")->count() > 0);   // la lista se refresca igual
+        }
+    }
+
+    void solteroBorraConyuge()
+    {
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (5,'ESPOSA','CGE'),(6,'HIJO','HJ1')"));
+        QWidget *g = generales(e);
+        opcion(g, "Edo_Civil", 0);
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 2);
+        opcion(g, "Edo_Civil", 1);
+        QCOMPARE(Entorno::filas(QStringLiteral("Select Tipo From Persona")), (QList<QVariantList>{{QStringLiteral("HJ1")}}));
+        QVERIFY(e.dialogos().textos().isEmpty());
+    }
+
+    void agregaEstadoYCiudad()
+    {
+        Entorno e(true);
+        QWidget *g = generales(e);
+        QVERIFY(elige(g, "CB_PaisNac", QStringLiteral("Estados Unidos")));
+        QVERIFY(control(g, "Btn_AddEdo")->isEnabled());
+        // No y Cancelar no agregan nada.
+        e.dialogos().siguienteRespuesta(false);
+        pulsa(g, "Btn_AddEdo");
+        e.dialogos().siguienteRespuesta(true);
+        e.dialogos().siguienteRespuesta(QVariant());
+        pulsa(g, "Btn_AddEdo");
+        const int estados = Entorno::cuenta(QStringLiteral("Cat_Estado"));
+        e.dialogos().siguienteRespuesta(true);
+        e.dialogos().siguienteRespuesta(QStringLiteral("o'hare"));
+        pulsa(g, "Btn_AddEdo");
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Cat_Estado")), estados + 1);
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Pais_Clave From Cat_Estado Where Nombre='O''HARE'")).toInt(), 840);
+        QVERIFY(!control(g, "CB_CiudadNac")->isEnabled());
+        QVERIFY(!control(g, "Btn_AddCd")->isEnabled());
+        QCOMPARE(control<QComboBox>(g, "CB_EstadoNac")->currentIndex(), -1);
+        QVERIFY(elige(g, "CB_EstadoNac", QStringLiteral("O'HARE")));
+        QVERIFY(control(g, "Btn_AddCd")->isEnabled());
+        e.dialogos().siguienteRespuesta(true);
+        e.dialogos().siguienteRespuesta(QStringLiteral("pueblo nuevo"));
+        pulsa(g, "Btn_AddCd");
+        QVERIFY(control(g, "CB_CiudadNac")->isEnabled());
+        QVERIFY(!control(g, "Btn_AddCd")->isEnabled());
+        QCOMPARE(control<QComboBox>(g, "CB_CiudadNac")->findText(QStringLiteral("PUEBLO NUEVO")), 0);
+        QCOMPARE(e.dialogos().textos(),
+                 (QStringList{QStringLiteral("Desea agregar un nuevo estado?"), QStringLiteral("Desea agregar un nuevo estado?"),
+                              QStringLiteral("Agrega Estado: Nombre:"), QStringLiteral("Desea agregar un nuevo estado?"),
+                              QStringLiteral("Agrega Estado: Nombre:"), QStringLiteral("Desea agregar una nueva ciudad?"),
+                              QStringLiteral("Agrega Ciudad: Nombre:")}));
+    }
+};
+
+REGISTRA_PRUEBA(PruebaGenerales)
+#include "PruebaGenerales.moc"
