@@ -138,7 +138,7 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     rejilla->addWidget(Btn_Sig, f++, 3, Qt::AlignRight);
     rejilla->setRowStretch(f, 1);
 
-    // Orden de tabulación de la especificación.
+    // Orden de tabulación de la ventana.
     QWidget *orden[] = {CB_Conv, Nombre_1, Nombre_2, Paterno, Materno, Fec_Nac, E_RFC, Sexo, Edo_Civil,
                         CB_PaisNac, CB_EstadoNac, Btn_AddEdo, CB_CiudadNac, Btn_AddCd, E_Curp, Btn_Sig};
     for (size_t i = 1; i < std::size(orden); ++i)
