@@ -1,0 +1,189 @@
+#include "curriculum/VentanaVitae.h"
+#include "curriculum/ListaRegistros.h"
+#include "platform/Dialogos.h"
+#include "platform/Edits.h"
+#include "shell/Comunes.h"
+#include "shell/U_inicial.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+
+VentanaVitae::VentanaVitae(const QString &nombre, bool soloMenuSistema)
+    : Ventana(nombre, QStringLiteral("Curriculum Vitae")), m_soloMenuSistema(soloMenuSistema)
+{
+}
+
+EditMayusculas *VentanaVitae::texto(const QString &nombre)
+{
+    auto *e = new EditMayusculas(this);
+    e->setObjectName(nombre);
+    return e;
+}
+
+EditMascara *VentanaVitae::mascara(const QString &nombre, const char *m)
+{
+    auto *e = new EditMascara(QString::fromLatin1(m), this);
+    e->setObjectName(nombre);
+    // Ancho justo para la máscara, como los campos de fecha y de año del formulario.
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QString(e->maxLength() + 3, u'0')) + 12);
+    return e;
+}
+
+QSpinBox *VentanaVitae::selector(const QString &nombre, int limite)
+{
+    auto *s = new QSpinBox(this);
+    s->setObjectName(nombre);
+    s->setRange(0, limite);
+    s->setValue(0);
+    s->setMaximumWidth(70);
+    return s;
+}
+
+QComboBox *VentanaVitae::opciones(const QString &nombre, const QStringList &elementos)
+{
+    auto *c = new QComboBox(this);
+    c->setObjectName(nombre);
+    c->addItems(elementos);
+    return c;
+}
+
+QPushButton *VentanaVitae::boton(const QString &nombre, const QString &texto, int icono)
+{
+    auto *b = new QPushButton(style()->standardIcon(QStyle::StandardPixmap(icono)), texto, this);
+    b->setObjectName(nombre);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel *VentanaVitae::etiqueta(const QString &texto, QWidget *companero)
+{
+    auto *l = new QLabel(texto);
+    l->setBuddy(companero);
+    return l;
+}
+
+QMenu *VentanaVitae::creaMenu(const QString &nombre)
+{
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(nombre);
+    return m_menu;
+}
+
+void VentanaVitae::entradaMenu(const QString &nombre, const QString &texto, std::function<void()> manejador)
+{
+    QAction *a = m_menu->addAction(texto);
+    a->setObjectName(nombre);
+    alEvento(a, &QAction::triggered, std::move(manejador));
+}
+
+void VentanaVitae::contextMenuEvent(QContextMenuEvent *evento)
+{
+    if (m_menu)
+        m_menu->exec(evento->globalPos());
+}
+
+void VentanaVitae::alEntrar(QWidget *control, std::function<void()> manejador)
+{
+    m_alEntrar.insert(control, std::move(manejador));
+    control->installEventFilter(this);
+}
+
+VentanaVitae::~VentanaVitae()
+{
+    // Los controles se destruyen aquí, mientras la ventana entera sigue viva: al destruirse
+    // avisan a los registros de manejadores de la base (que de otro modo ya no existirían)
+    // y un control con el foco no debe correr su manejador de salida.
+    m_cerrando = true;
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
+}
+
+bool VentanaVitae::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (m_cerrando)
+        return false;
+    if (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut) {
+        // Que un aviso tome el foco, o volver de él, no es entrar ni salir del campo: si
+        // contara, un aviso al entrar o al salir se repetiría sin fin.
+        const Qt::FocusReason r = static_cast<QFocusEvent *>(evento)->reason();
+        if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason)
+            return false;
+        if (evento->type() == QEvent::FocusIn) {
+            const auto it = m_alEntrar.constFind(objeto);
+            if (it != m_alEntrar.cend()) {
+                const auto manejador = *it;
+                ejecuta(manejador);
+            }
+            return false;
+        }
+    }
+    return Ventana::eventFilter(objeto, evento);
+}
+
+void VentanaVitae::salidaFecha(EditMascara *fecha)
+{
+    const auto normal = Comunes::normalizaFecha(fecha->texto());
+    bool valida = false;
+    if (normal) {
+        fecha->ponTexto(*normal);
+        valida = W_Inicial()->Valida_Fecha(*normal);
+    } else if (!Comunes::fechaVacia(fecha->texto())) {
+        W_Inicial()->Valida_Fecha(fecha->texto());   // sólo por su mensaje (31/02, mes 13…)
+    }
+    if (!valida)
+        fecha->ponTexto(CamposVitae::hoy());
+}
+
+void VentanaVitae::salidaPromedio(EditMascara *promedio)
+{
+    const QString t = CamposVitae::textoPromedio(promedio->texto());
+    promedio->ponTexto(t);
+    const auto n = CamposVitae::numeroPromedio(t);
+    if (!n) {
+        dialogos().mensaje(QStringLiteral("El promedio no es un valor numérico válido"), Dialogos::Icono::Error);
+        return;
+    }
+    if (*n > 10) {
+        dialogos().mensaje(QString::fromUtf8(kMensajePromedio), Dialogos::Icono::Advertencia);
+        promedio->setFocus();
+    }
+}
+
+void VentanaVitae::pasaA(const QString &nombre)
+{
+    if (W_Inicial())
+        W_Inicial()->Abre_Forma(nombre);   // no hace nada si ya está abierta
+    cierraVentana();
+}
+
+bool VentanaVitae::event(QEvent *evento)
+{
+    if (evento->type() == QEvent::ParentChange && m_soloMenuSistema) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    }
+    return Ventana::event(evento);
+}
+
+void VentanaVitae::showEvent(QShowEvent *evento)
+{
+    Ventana::showEvent(evento);
+    if (m_centrada)
+        return;
+    m_centrada = true;
+    // Centrada en el área del marco, con el tamaño de su contenido.
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!sub || !sub->mdiArea())
+        return;
+    sub->adjustSize();
+    const QSize area = sub->mdiArea()->viewport()->size();
+    sub->move(qMax(0, (area.width() - sub->width()) / 2), qMax(0, (area.height() - sub->height()) / 2));
+}
