@@ -2,6 +2,7 @@
 #include "platform/Errores.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include "shell/U_inicial.h"
@@ -48,7 +49,12 @@ void Ventana::alSalir(QWidget *control, std::function<void()> manejador)
 
 bool Ventana::eventFilter(QObject *objeto, QEvent *evento)
 {
+    // Como el evento de salida de un campo: no cuenta que la ventana pierda el foco porque
+    // se abrió un mensaje o un menú.
     if (evento->type() == QEvent::FocusOut) {
+        const auto razon = static_cast<QFocusEvent *>(evento)->reason();
+        if (razon == Qt::ActiveWindowFocusReason || razon == Qt::PopupFocusReason)
+            return QWidget::eventFilter(objeto, evento);
         const auto it = m_alSalir.constFind(objeto);
         if (it != m_alSalir.cend()) {
             const auto manejador = *it;
