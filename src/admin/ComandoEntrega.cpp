@@ -1,0 +1,59 @@
+// solicitud-cli entrega DESTINO [--tablas DIR]
+#include "admin/Entrega.h"
+#include "platform/Base.h"
+#include "platform/Comandos.h"
+#include "review/Revision.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+// Revisa la solicitud y, si nada impide entregarla, escribe en DESTINO los archivos de la
+// entrega como lo hace el diálogo e imprime sus nombres (salida 0). Con inconsistencias
+// imprime el reporte y sale con 1 sin escribir nada. Cualquier otra falla: mensaje y 2.
+// La base se abre sólo para leer: una carpeta de tablas que no existe no se crea.
+int entrega(QStringList args)
+{
+    const QString carpeta = Comandos::extraeTablas(args);
+    if (carpeta.isEmpty()) {
+        Comandos::error(QStringLiteral("Falta la carpeta después de --tablas."));
+        return 2;
+    }
+    if (args.isEmpty()) {
+        Comandos::error(QStringLiteral("Falta la carpeta de destino. Uso: solicitud-cli entrega DESTINO [--tablas DIR]"));
+        return 2;
+    }
+    if (args.size() > 1) {
+        Comandos::error(QStringLiteral("Argumento no reconocido: %1").arg(args.at(1)));
+        return 2;
+    }
+    const QString destino = args.first();
+    if (!QFileInfo(destino).isDir()) {
+        Comandos::error(QStringLiteral("No existe la carpeta de destino «%1».").arg(QDir::toNativeSeparators(destino)));
+        return 2;
+    }
+    try {
+        Base::abreLectura(carpeta);
+        const Revision::Resultado r = Revision::revisa();
+        if (!r.sinInconsistencias) {
+            Base::cierra();
+            for (const QString &linea : r.lineas)
+                Comandos::imprime(linea);
+            return 1;
+        }
+        const Entrega::Preparada preparada(Entrega::convocatoria());
+        preparada.copiaA(destino, [](const Entrega::Archivo &a) { Comandos::imprime(a.nombre); });
+    } catch (const ErrorBase &e) {
+        Base::cierra();
+        Comandos::error(e.mensaje());
+        return 2;
+    }
+    Base::cierra();
+    return 0;
+}
+} // namespace
+
+REGISTRA_COMANDO(entrega, "entrega",
+                 "entrega DESTINO [--tablas DIR]   revisa la solicitud y, si nada lo impide, escribe en la carpeta "
+                 "DESTINO los archivos de tabla que se entregan (sale con 1 si hay inconsistencias)",
+                 entrega)

@@ -1,0 +1,208 @@
+#include "admin/U_gendsk.h"
+#include "admin/Entrega.h"
+#include "platform/Base.h"
+#include "platform/Dialogos.h"
+#include "platform/Errores.h"
+#include "platform/volumenes/Volumenes.h"
+#include "shell/Fabrica.h"
+#include "shell/Ventana.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+// Menos de esto libre y no se intenta la copia.
+constexpr qint64 kEspacioMinimo = 1'000'000;
+// Donde se dibujan los mensajes, sobre la cara del diálogo.
+constexpr QPoint kPosicionTexto(8, 80);
+
+QPushButton *boton(const char *nombre, const QString &texto, const QRect &lugar, QWidget *padre)
+{
+    auto *b = new QPushButton(texto, padre);
+    b->setObjectName(QLatin1String(nombre));
+    b->setGeometry(lugar);
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+TW_GenDsk::TW_GenDsk(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("W_GenDsk"));
+    setWindowTitle(QStringLiteral("Copiar Archivos a Diskette para entregar a TALVERO"));
+    setFixedSize(282, 123);
+    setModal(true);
+
+    etiqueta = new QLabel(QStringLiteral("Drive en donde se Respaldará:"), this);
+    etiqueta->setObjectName(QStringLiteral("etiqueta"));
+    etiqueta->setGeometry(8, 4, 266, 16);
+
+    DriveComboBox1 = new QComboBox(this);
+    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    DriveComboBox1->setGeometry(8, 21, 266, 24);
+    etiqueta->setBuddy(DriveComboBox1);
+
+    Btn_Respaldar = boton("Btn_Respaldar", QStringLiteral("Respaldar"), QRect(52, 49, 85, 25), this);
+    Btn_Cerrar = boton("Btn_Cerrar", QStringLiteral("&Cancelar"), QRect(145, 49, 85, 25), this);
+
+    connect(DriveComboBox1, &QComboBox::activated, this, &TW_GenDsk::DriveComboBox1Change);
+    connect(Btn_Respaldar, &QPushButton::clicked, this, &TW_GenDsk::Btn_RespaldarClick);
+    connect(Btn_Cerrar, &QPushButton::clicked, this, &TW_GenDsk::Btn_CerrarClick);
+    Inicia();
+}
+
+void TW_GenDsk::Inicia()
+{
+    m_texto.clear();
+    m_unidad = QChar();
+    Btn_Respaldar->setText(QStringLiteral("Respaldar"));
+    Btn_Respaldar->setEnabled(false);
+    Btn_Respaldar->setProperty("tag", 0);
+    Btn_Cerrar->setText(QStringLiteral("&Cancelar"));
+    LlenaUnidades();
+    update();
+}
+
+// Las unidades presentes; queda elegida la que tiene la carpeta actual, como la unidad
+// actual de una lista de unidades.
+void TW_GenDsk::LlenaUnidades()
+{
+    DriveComboBox1->clear();
+    const QString actual = QDir::currentPath();
+    int elegida = -1;
+    qsizetype largo = -1;
+    const QList<Volumenes::Unidad> unidades = volumenes().unidades();
+    for (const Volumenes::Unidad &u : unidades) {
+        DriveComboBox1->addItem(u.texto(), QString(u.letra));
+        const bool contiene = actual == u.raiz || actual.startsWith(u.raiz.endsWith(u'/') ? u.raiz : u.raiz + u'/');
+        if (contiene && u.raiz.size() > largo) {
+            largo = u.raiz.size();
+            elegida = int(DriveComboBox1->count()) - 1;
+        }
+    }
+    for (int i = 0; elegida < 0 && i < unidades.size(); ++i)
+        if (!unidades[i].removible)
+            elegida = i;
+    DriveComboBox1->setCurrentIndex(elegida < 0 ? 0 : elegida);
+}
+
+void TW_GenDsk::Muestra()
+{
+    Origen = Base::carpeta();
+    Inicia();
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+    exec();
+}
+
+void TW_GenDsk::DriveComboBox1Change(int indice)
+{
+    const QString letra = DriveComboBox1->itemData(indice).toString();
+    if (letra == u"a" || letra == u"b") {
+        Btn_Respaldar->setEnabled(true);
+        m_unidad = letra.at(0);
+    }
+}
+
+void TW_GenDsk::Btn_RespaldarClick()
+{
+    if (Btn_Respaldar->property("tag").toInt() == 0) {
+        Dibuja(QStringLiteral("Introduzca disco y oprima OK"));
+        Btn_Respaldar->setText(QStringLiteral("OK"));
+        Btn_Respaldar->setProperty("tag", 1);
+        return;
+    }
+    Btn_Respaldar->setEnabled(false);
+    Dibuja(QStringLiteral("Generando disco.....                   "));
+    const qint64 libre = Espacio_Libre(m_unidad == u'a' ? 1 : 2);
+    if (libre < 0) {
+        dialogos().aviso(QStringLiteral("¡Debe introducir disco en la unidad!"));
+        close();
+        return;
+    }
+    const auto sinEspacio = [this] {
+        dialogos().aviso(QStringLiteral("¡No hay suficiente espacio en el diskette!"));
+        Btn_Respaldar->setEnabled(true);
+        close();
+    };
+    if (libre <= kEspacioMinimo) {
+        sinEspacio();
+        return;
+    }
+    bool cupo = true;
+    if (!ejecutaProtegido([&] { cupo = Genera_Disco(volumenes().raiz(m_unidad)); })) {
+        // Lo que no se copió no debe parecer en curso ni terminado.
+        Dibuja(QStringLiteral("No se pudo generar el disco"));
+        Ventana::progreso(0);
+        return;
+    }
+    if (!cupo) {
+        Ventana::progreso(0);
+        sinEspacio();
+        return;
+    }
+    Dibuja(QStringLiteral("Información cargada exitósamente"));
+    Btn_Cerrar->setText(QStringLiteral("&Cerrar"));
+    Btn_Respaldar->setProperty("tag", 0);
+}
+
+void TW_GenDsk::Btn_CerrarClick()
+{
+    if (Btn_Cerrar->text() == u"&Cerrar")
+        dialogos().aviso(QStringLiteral("Rotule el diskette y entreguelo a TALVERO"));
+    close();
+}
+
+bool TW_GenDsk::Genera_Disco(const QString &destino)
+{
+    if (destino.isEmpty())
+        throw ErrorBase(QStringLiteral("La unidad elegida ya no está disponible; no se copió nada."));
+    // Las tablas se escriben de nuevo para esta entrega, ya comprobadas contra la base.
+    const Entrega::Preparada preparada(Entrega::convocatoria());
+    // Que la copia quepa entera antes de empezarla: un disco a medias no sirve.
+    if (!m_unidad.isNull() && Espacio_Libre(m_unidad == u'a' ? 1 : 2) < preparada.bytesNecesarios(destino))
+        return false;
+    Ventana::progreso(Entrega::kAvanceInicial);
+    const QDir dir(destino);
+    for (const Entrega::Archivo &a : preparada.archivos()) {
+        Copia_Archivo(preparada.ruta(a), dir.filePath(a.nombre));
+        Ventana::progreso(a.avance);
+    }
+    return true;
+}
+
+qint64 TW_GenDsk::Espacio_Libre(int unidad)
+{
+    return volumenes().espacioLibre(unidad == 1 ? u'a' : u'b');
+}
+
+void TW_GenDsk::Copia_Archivo(const QString &origen, const QString &destino) { volumenes().copia(origen, destino); }
+
+void TW_GenDsk::Dibuja(const QString &texto)
+{
+    m_texto = texto;
+    // Se ve antes de que empiece lo que sigue (la copia no devuelve el control).
+    if (isVisible())
+        repaint();
+}
+
+void TW_GenDsk::paintEvent(QPaintEvent *evento)
+{
+    QDialog::paintEvent(evento);
+    if (m_texto.isEmpty())
+        return;
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics fm(font());
+    p.drawText(QRect(kPosicionTexto, QSize(width() - kPosicionTexto.x(), fm.height())),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_texto);
+}
+
+REGISTRA_VENTANA(TW_GenDsk, "W_GenDsk")
