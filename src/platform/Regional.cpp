@@ -7,11 +7,23 @@ std::optional<QString> g_formato;
 QChar g_separador = u'/';
 }
 
+namespace {
+// Sin configuración regional (locale C) el formato corto de Qt es "d MMM yyyy"; el programa
+// usa entonces el de México.
+QString formatoDelSistema()
+{
+    const QLocale l = QLocale::system();
+    if (l.language() == QLocale::C)
+        return QStringLiteral("dd/MM/yyyy");
+    return l.dateFormat(QLocale::ShortFormat);
+}
+} // namespace
+
 QString formatoFechaCorta()
 {
     if (g_formato)
         return *g_formato;
-    return QLocale::system().dateFormat(QLocale::ShortFormat);
+    return formatoDelSistema();
 }
 
 QChar separadorFecha()
@@ -19,7 +31,7 @@ QChar separadorFecha()
     if (g_formato)
         return g_separador;
     // El separador es el primer carácter del formato que no es día, mes ni año.
-    for (QChar c : QLocale::system().dateFormat(QLocale::ShortFormat))
+    for (QChar c : formatoDelSistema())
         if (c != u'd' && c != u'M' && c != u'y' && !c.isSpace())
             return c;
     return u'/';
