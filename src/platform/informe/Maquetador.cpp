@@ -1,4 +1,5 @@
 // Maquetación: ejecuta las bandas del informe y las reparte en páginas.
+#include <functional>
 #include "platform/informe/Informe.h"
 #include "platform/Consulta.h"
 #include "platform/Regional.h"
@@ -246,12 +247,13 @@ Instancia Maquetador::instancia(const Banda &b)
         h.piezas = tmp.piezas;
         hechos.push_back(std::move(h));
     }
-    // Lo que empieza debajo de un elemento que creció baja lo mismo que él creció.
-    auto corrimiento = [&](double y) {
+    // Lo que empieza debajo de un elemento que creció baja lo que él creció más lo que él
+    // mismo bajó; de dos elementos lado a lado cuenta el que más empuja, no la suma.
+    std::function<double(double)> corrimiento = [&](double y) {
         double c = 0;
         for (const Hecho &h : hechos)
-            if (h.crecimiento > 0 && h.abajoNominal <= y + kEps)
-                c += h.crecimiento;
+            if (h.crecimiento > 0 && h.abajoNominal <= y + kEps && h.arriba < h.abajoNominal)
+                c = std::max(c, corrimiento(h.arriba) + h.crecimiento);
         return c;
     };
     double alto = b.alto() + corrimiento(b.alto());

@@ -215,6 +215,32 @@ private slots:
         QCOMPARE(d.paginas.first().deOrigen(QStringLiteral("etiqueta"))->texto, QStringLiteral("Razones:"));
     }
 
+    void textosLadoALadoEmpujanLoQueMasCrece()
+    {
+        Entorno e;
+        Reporte r;
+        marcoDePagina(r);
+        auto &b = r.banda(TipoBanda::Resumen, 20);
+        const QString largo = QStringLiteral("renglón que se parte en varios renglones ").repeated(12);
+        b.texto(0, 0, largo, 40).crece().llamado(QStringLiteral("izq"));
+        b.texto(50, 0, largo.left(largo.size() / 2), 40).crece().llamado(QStringLiteral("der"));
+        b.texto(0, 10, QStringLiteral("ABAJO")).llamado(QStringLiteral("abajo"));
+        const Documento d = r.maqueta();
+        QCOMPARE(d.paginas.size(), 1);
+        const Pagina &p = d.paginas.first();
+        double finIzq = 0, finDer = 0;
+        for (const Primitiva *x : p.todasDeOrigen(QStringLiteral("izq")))
+            finIzq = std::max(finIzq, x->caja.bottom());
+        for (const Primitiva *x : p.todasDeOrigen(QStringLiteral("der")))
+            finDer = std::max(finDer, x->caja.bottom());
+        const Primitiva *abajo = p.deOrigen(QStringLiteral("abajo"));
+        QVERIFY(abajo);
+        QVERIFY(finIzq > finDer);
+        // Lo de abajo queda justo después del texto más largo, no de la suma de ambos.
+        QVERIFY(abajo->caja.top() >= finIzq - 0.01);
+        QVERIFY(abajo->caja.top() - finIzq < 10.01);
+    }
+
     void encabezadoDeSeccionSoloConSuPrimeraFila_data()
     {
         QTest::addColumn<int>("relleno");      // mm ocupados antes de la sección
