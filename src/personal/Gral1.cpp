@@ -94,24 +94,19 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     rejilla->setHorizontalSpacing(10);
     int f = 0;
     rejilla->addWidget(RadioGroup1, f++, 0, 1, 4);
-    auto etiqueta = [this](const QString &t, QWidget *para) {
-        auto *l = new QLabel(t, this);
-        l->setBuddy(para);
-        return l;
-    };
-    rejilla->addWidget(etiqueta(QStringLiteral("Convocatoria  "), CB_Conv), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Convocatoria  "), CB_Conv), f, 0);
     rejilla->addWidget(CB_Conv, f++, 1, 1, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("1er. Nombre"), Nombre_1), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("1er. Nombre"), Nombre_1), f, 0);
     rejilla->addWidget(Nombre_1, f, 1);
-    rejilla->addWidget(etiqueta(QStringLiteral("2do. Nombre"), Nombre_2), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("2do. Nombre"), Nombre_2), f, 2);
     rejilla->addWidget(Nombre_2, f++, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Apellido Paterno"), Paterno), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Apellido Paterno"), Paterno), f, 0);
     rejilla->addWidget(Paterno, f, 1);
-    rejilla->addWidget(etiqueta(QStringLiteral("Apellido Materno"), Materno), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Apellido Materno"), Materno), f, 2);
     rejilla->addWidget(Materno, f++, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Fecha de Nacimiento "), Fec_Nac), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Fecha de Nacimiento "), Fec_Nac), f, 0);
     rejilla->addWidget(Fec_Nac, f, 1, Qt::AlignLeft);
-    rejilla->addWidget(etiqueta(QStringLiteral("R. F. C."), E_RFC), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("R. F. C."), E_RFC), f, 2);
     rejilla->addWidget(E_RFC, f++, 3);
     rejilla->addWidget(Sexo, f, 0, 1, 2);
     rejilla->addWidget(Edo_Civil, f++, 2, 1, 2);
@@ -125,13 +120,13 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
             h->addSpacing(26);
         return h;
     };
-    rejilla->addWidget(etiqueta(QStringLiteral("País de Nacimiento"), CB_PaisNac), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("País de Nacimiento"), CB_PaisNac), f, 0);
     rejilla->addLayout(conBoton(CB_PaisNac, nullptr), f++, 1, 1, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Estado de Nacimiento"), CB_EstadoNac), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Estado de Nacimiento"), CB_EstadoNac), f, 0);
     rejilla->addLayout(conBoton(CB_EstadoNac, Btn_AddEdo), f++, 1, 1, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Ciudad de Nacimiento"), CB_CiudadNac), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Ciudad de Nacimiento"), CB_CiudadNac), f, 0);
     rejilla->addLayout(conBoton(CB_CiudadNac, Btn_AddCd), f++, 1, 1, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("CURP "), E_Curp), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("CURP "), E_Curp), f, 0);
     rejilla->addWidget(E_Curp, f++, 1);
     rejilla->addWidget(L_Ingresos, f, 0);
     rejilla->addWidget(ME_Ingresos, f++, 1);
@@ -139,10 +134,8 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     rejilla->setRowStretch(f, 1);
 
     // Orden de tabulación de la ventana.
-    QWidget *orden[] = {CB_Conv, Nombre_1, Nombre_2, Paterno, Materno, Fec_Nac, E_RFC, Sexo, Edo_Civil,
-                        CB_PaisNac, CB_EstadoNac, Btn_AddEdo, CB_CiudadNac, Btn_AddCd, E_Curp, Btn_Sig};
-    for (size_t i = 1; i < std::size(orden); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    ordenTabulacion({CB_Conv, Nombre_1, Nombre_2, Paterno, Materno, Fec_Nac, E_RFC, Sexo, Edo_Civil,
+                        CB_PaisNac, CB_EstadoNac, Btn_AddEdo, CB_CiudadNac, Btn_AddCd, E_Curp, Btn_Sig});
 
     // Eventos: las listas responden sólo a lo que elige el usuario.
     alEvento(CB_Conv, &QComboBox::activated, [this] { CB_ConvChange(); });

@@ -127,22 +127,17 @@ TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Dat
 
     auto *rejilla = new QGridLayout(this);
     rejilla->setHorizontalSpacing(10);
-    auto etiqueta = [this](const QString &t, QWidget *para) {
-        auto *l = new QLabel(t, this);
-        l->setBuddy(para);
-        return l;
-    };
     int f = 0;
     rejilla->addWidget(L_DirTipo, f++, 0, 1, 4);
-    rejilla->addWidget(etiqueta(QStringLiteral("Calle:"), Calle), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Calle:"), Calle), f, 0);
     rejilla->addWidget(Calle, f++, 1, 1, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("No. Exterior:"), Exterior), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("No. Exterior:"), Exterior), f, 0);
     rejilla->addWidget(Exterior, f, 1);
-    rejilla->addWidget(etiqueta(QStringLiteral("No. Interior:"), Interior), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("No. Interior:"), Interior), f, 2);
     rejilla->addWidget(Interior, f++, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Colonia:"), Colonia), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Colonia:"), Colonia), f, 0);
     rejilla->addWidget(Colonia, f, 1);
-    rejilla->addWidget(etiqueta(QStringLiteral("C.P."), CP), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("C.P."), CP), f, 2);
     rejilla->addWidget(CP, f++, 3);
     auto conBoton = [](QComboBox *c, QToolButton *b) {
         auto *h = new QHBoxLayout;
@@ -160,11 +155,11 @@ TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Dat
     rejilla->addLayout(conBoton(CB_Ciudad, Add_Cd), f++, 1, 1, 3);
     rejilla->addWidget(L_Mpio, f, 0);
     rejilla->addLayout(conBoton(CB_Municipio, Add_Mpio), f++, 1, 1, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Teléfono:"), Telefono), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Teléfono:"), Telefono), f, 0);
     rejilla->addWidget(Telefono, f, 1);
-    rejilla->addWidget(etiqueta(QStringLiteral("Fax:"), Fax), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Fax:"), Fax), f, 2);
     rejilla->addWidget(Fax, f++, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("E-mail:"), e_mail), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("E-mail:"), e_mail), f, 0);
     rejilla->addWidget(e_mail, f++, 1, 1, 3);
     rejilla->addWidget(L_Correspondencia, f, 0, 1, 3);
     rejilla->addWidget(Fec_Corresp, f++, 3, Qt::AlignLeft);
@@ -177,10 +172,8 @@ TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Dat
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnStretch(3, 1);
 
-    QWidget *orden[] = {Calle, Exterior, Interior, Colonia, CP, CB_Estado, CB_Ciudad, Add_Cd, CB_Municipio,
-                        Add_Mpio, Telefono, Fax, e_mail, Fec_Corresp, Btn_Atras, Btn_Sig};
-    for (size_t i = 1; i < std::size(orden); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    ordenTabulacion({Calle, Exterior, Interior, Colonia, CP, CB_Estado, CB_Ciudad, Add_Cd, CB_Municipio,
+                        Add_Mpio, Telefono, Fax, e_mail, Fec_Corresp, Btn_Atras, Btn_Sig});
 
     alEvento(CB_Estado, &QComboBox::activated, [this] { CB_EstadoChange(); });
     alEvento(CB_Ciudad, &QComboBox::activated, [this] { CB_CiudadChange(); });

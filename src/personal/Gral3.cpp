@@ -103,24 +103,19 @@ TW_Dependiente::TW_Dependiente() : Ventana(QStringLiteral("W_Dependiente"), QStr
 
     auto *rejilla = new QGridLayout(this);
     rejilla->setHorizontalSpacing(10);
-    auto etiqueta = [this](const QString &t, QWidget *para) {
-        auto *l = new QLabel(t, this);
-        l->setBuddy(para);
-        return l;
-    };
     int f = 0;
     rejilla->addWidget(Deps, f, 0, 1, 4);
     rejilla->addWidget(Deps1, f++, 0, 1, 4);   // mismo lugar que Deps
     rejilla->addWidget(L_Dependiente, f++, 0, 1, 4);
-    rejilla->addWidget(etiqueta(QStringLiteral("1er. Nombre"), Nombre_1), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("1er. Nombre"), Nombre_1), f, 0);
     rejilla->addWidget(Nombre_1, f, 1);
-    rejilla->addWidget(etiqueta(QStringLiteral("2do. Nombre"), Nombre_2), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("2do. Nombre"), Nombre_2), f, 2);
     rejilla->addWidget(Nombre_2, f++, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Apellido paterno"), Paterno), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Apellido paterno"), Paterno), f, 0);
     rejilla->addWidget(Paterno, f, 1);
-    rejilla->addWidget(etiqueta(QStringLiteral("Apellido Materno"), Materno), f, 2);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Apellido Materno"), Materno), f, 2);
     rejilla->addWidget(Materno, f++, 3);
-    rejilla->addWidget(etiqueta(QStringLiteral("Fecha de Nacimiento"), Fec_nac), f, 0);
+    rejilla->addWidget(etiquetaDe(QStringLiteral("Fecha de Nacimiento"), Fec_nac), f, 0);
     rejilla->addWidget(Fec_nac, f, 1, Qt::AlignLeft);
     rejilla->addWidget(L_Rfc, f, 2);
     rejilla->addWidget(RFC_Aval, f++, 3);
@@ -143,10 +138,8 @@ TW_Dependiente::TW_Dependiente() : Ventana(QStringLiteral("W_Dependiente"), QStr
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnStretch(3, 1);
 
-    QWidget *orden[] = {Deps, Deps1, Nombre_1, Nombre_2, Paterno, Materno, Fec_nac, RFC_Aval, Sexo, Edo_Civil,
-                        Btn_Salir, Referencias, Btn_Guardar, Btn_Anterior, Btn_Direccion, Btn_Siguiente, Btn_Predio};
-    for (size_t i = 1; i < std::size(orden); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    ordenTabulacion({Deps, Deps1, Nombre_1, Nombre_2, Paterno, Materno, Fec_nac, RFC_Aval, Sexo, Edo_Civil,
+                        Btn_Salir, Referencias, Btn_Guardar, Btn_Anterior, Btn_Direccion, Btn_Siguiente, Btn_Predio});
 
     connect(Deps, &GrupoOpciones::eligio, this, [this](int i) { ejecuta([this, i] { DepsClick(i); }); });
     connect(Deps1, &GrupoOpciones::eligio, this, [this](int i) { ejecuta([this, i] { Deps1Click(i); }); });

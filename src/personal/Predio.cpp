@@ -78,12 +78,6 @@ TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("
     ME_Fecha->setFixedWidth(ancho10);
     ME_FecIngreso->setFixedWidth(ancho10);
     ME_anios->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
-
-    auto etiqueta = [this](const QString &t, QWidget *para) {
-        auto *l = new QLabel(t, this);
-        l->setBuddy(para);
-        return l;
-    };
     auto panel = [this](const char *nombre) {
         auto *f = nombrado(new QFrame(this), nombre);
         f->setFrameShape(QFrame::StyledPanel);
@@ -95,15 +89,15 @@ TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("
     auto *gp = new QGridLayout(predio);
     gp->setHorizontalSpacing(10);
     int f = 0;
-    gp->addWidget(etiqueta(QStringLiteral("No. de cuenta predial"), E_Cta_Predial), f, 0);
+    gp->addWidget(etiquetaDe(QStringLiteral("No. de cuenta predial"), E_Cta_Predial), f, 0);
     gp->addWidget(E_Cta_Predial, f++, 1, 1, 3);
-    gp->addWidget(etiqueta(QStringLiteral("Lugar de registro"), E_LugarRegistro), f, 0);
+    gp->addWidget(etiquetaDe(QStringLiteral("Lugar de registro"), E_LugarRegistro), f, 0);
     gp->addWidget(E_LugarRegistro, f++, 1, 1, 3);
-    gp->addWidget(etiqueta(QStringLiteral("Fecha de Registro"), ME_Fecha), f, 0);
+    gp->addWidget(etiquetaDe(QStringLiteral("Fecha de Registro"), ME_Fecha), f, 0);
     gp->addWidget(ME_Fecha, f, 1, Qt::AlignLeft);
-    gp->addWidget(etiqueta(QStringLiteral("Folio"), E_Folio), f, 2);
+    gp->addWidget(etiquetaDe(QStringLiteral("Folio"), E_Folio), f, 2);
     gp->addWidget(E_Folio, f++, 3);
-    gp->addWidget(etiqueta(QStringLiteral("Tiempo del avalista  conociendo al solicitante (años)"), ME_anios), f, 0, 1, 3);
+    gp->addWidget(etiquetaDe(QStringLiteral("Tiempo del avalista  conociendo al solicitante (años)"), ME_anios), f, 0, 1, 3);
     gp->addWidget(ME_anios, f++, 3, Qt::AlignLeft);
     auto *bp = new QHBoxLayout;
     bp->addStretch(1);
@@ -122,15 +116,15 @@ TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("
     titulo->setFont(negrita);
     f = 0;
     gl->addWidget(titulo, f++, 0, 1, 4);
-    gl->addWidget(etiqueta(QStringLiteral("Empresa o Dependencia"), E_Empresa), f, 0);
+    gl->addWidget(etiquetaDe(QStringLiteral("Empresa o Dependencia"), E_Empresa), f, 0);
     gl->addWidget(E_Empresa, f++, 1, 1, 3);
-    gl->addWidget(etiqueta(QStringLiteral("Departamento"), E_Depto), f, 0);
+    gl->addWidget(etiquetaDe(QStringLiteral("Departamento"), E_Depto), f, 0);
     gl->addWidget(E_Depto, f, 1);
-    gl->addWidget(etiqueta(QStringLiteral("Puesto"), E_Puesto), f, 2);
+    gl->addWidget(etiquetaDe(QStringLiteral("Puesto"), E_Puesto), f, 2);
     gl->addWidget(E_Puesto, f++, 3);
-    gl->addWidget(etiqueta(QStringLiteral("Antigüedad en el puesto (años)"), E_Antig), f, 0);
+    gl->addWidget(etiquetaDe(QStringLiteral("Antigüedad en el puesto (años)"), E_Antig), f, 0);
     gl->addWidget(E_Antig, f, 1);
-    gl->addWidget(etiqueta(QStringLiteral("Fecha de ingreso"), ME_FecIngreso), f, 2);
+    gl->addWidget(etiquetaDe(QStringLiteral("Fecha de ingreso"), ME_FecIngreso), f, 2);
     gl->addWidget(ME_FecIngreso, f++, 3, Qt::AlignLeft);
     auto *bl = new QHBoxLayout;
     bl->addStretch(1);
@@ -153,10 +147,8 @@ TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("
     principal->addWidget(laboral);
     principal->addStretch(1);
 
-    QWidget *orden[] = {E_Cta_Predial, E_LugarRegistro, ME_Fecha, E_Folio, ME_anios, Btn_Direccion,
-                        E_Empresa, E_Depto, E_Puesto, E_Antig, ME_FecIngreso, Btn_DirTraAval, Btn_Guardar};
-    for (size_t i = 1; i < std::size(orden); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    ordenTabulacion({E_Cta_Predial, E_LugarRegistro, ME_Fecha, E_Folio, ME_anios, Btn_Direccion,
+                        E_Empresa, E_Depto, E_Puesto, E_Antig, ME_FecIngreso, Btn_DirTraAval, Btn_Guardar});
 
     alEvento(Btn_Guardar, &QPushButton::clicked, [this] { Btn_GuardarClick(); });
     alEvento(Btn_Direccion, &QPushButton::clicked, [this] { Btn_DireccionClick(); });

@@ -221,6 +221,36 @@ void compruebaTablas(QSqlDatabase &db, const QString &archivo)
                                                                 "completa de la solicitud.").arg(QLatin1String(t.nombre))));
 }
 
+// Abre la conexión principal sobre una base existente; si no es una base completa de la
+// solicitud, la cierra sin tocar el archivo y lanza el error.
+void conectaPrincipal(const QString &archivo, bool soloLectura)
+{
+    QSqlDatabase db = conecta(kConexion, archivo);
+    if (soloLectura)
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000;QSQLITE_OPEN_READONLY"));
+    QString detalle;
+    if (!db.open()) {
+        detalle = db.lastError().text();
+    } else {
+        try {
+            compruebaTablas(db, archivo);
+            if (soloLectura)
+                registraColacion(db);
+            else
+                configura(db);
+            return;
+        } catch (...) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(kConexion);
+            throw;
+        }
+    }
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(kConexion);
+    throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle);
+}
+
 } // namespace
 
 QString carpetaPredeterminada()
@@ -246,22 +276,7 @@ void abre(const QString &carpeta)
     } else if (!info.isWritable()) {
         throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de escritura.")));
     }
-    QSqlDatabase db = conecta(kConexion, archivo);
-    if (!db.open()) {
-        const QString detalle = db.lastError().text();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(kConexion);
-        throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle);
-    }
-    try {
-        compruebaTablas(db, archivo);
-        configura(db);
-    } catch (...) {
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(kConexion);
-        throw;
-    }
+    conectaPrincipal(archivo, false);
     g_carpeta = carpeta;
 }
 
@@ -277,23 +292,7 @@ void abreLectura(const QString &carpeta)
                             .arg(QDir::toNativeSeparators(carpeta)));
     if (!info.isFile() || !info.isReadable())
         throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")));
-    QSqlDatabase db = conecta(kConexion, archivo);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000;QSQLITE_OPEN_READONLY"));
-    if (!db.open()) {
-        const QString detalle = db.lastError().text();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(kConexion);
-        throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle);
-    }
-    try {
-        compruebaTablas(db, archivo);
-        registraColacion(db);
-    } catch (...) {
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(kConexion);
-        throw;
-    }
+    conectaPrincipal(archivo, true);
     g_carpeta = carpeta;
 }
 

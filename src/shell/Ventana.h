@@ -2,6 +2,8 @@
 // Base de las ventanas hijas del marco: se liberan al cerrarse y se cierran junto con el
 // recuadro MDI que las contiene.
 #include <QHash>
+#include <QLabel>
+#include <initializer_list>
 #include <QWidget>
 #include <functional>
 
@@ -25,6 +27,11 @@ protected:
     {
         connect(emisor, senal, this, [m = std::move(manejador)] { ejecuta(m); });
     }
+    // Orden de tabulación de los controles, en el orden dado.
+    void ordenTabulacion(std::initializer_list<QWidget *> controles);
+    // Etiqueta cuyo atajo lleva al control.
+    QLabel *etiquetaDe(const QString &texto, QWidget *control);
+
     // Manejador protegido que corre cuando el control pierde el foco (al salir del campo).
     void alSalir(QWidget *control, std::function<void()> manejador);
     static void ejecuta(const std::function<void()> &m);
