@@ -78,7 +78,7 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     G_Cargando->setMaximumHeight(24);
     G_Cargando->setStyleSheet(QStringLiteral(
         "QProgressBar { background: #ffff00; color: black; font-weight: bold; border: 1px solid #808080; }"
-        "QProgressBar::chunk { background: #0000a0; }"));
+        "QProgressBar::chunk { background: #8fb8e8; }"));
     m_barra->addWidget(G_Cargando);
 
     auto *estado = new QStatusBar(this);
