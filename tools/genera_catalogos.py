@@ -763,8 +763,12 @@ COLUMNAS = {
 }
 
 
+# Archivo de cada tabla; las especialidades van en T_Esp.csv (el programa lo sabe por su esquema).
+ARCHIVO_CSV = {'T_Espec': 'T_Esp'}
+
+
 def escribe(tabla, filas):
-    ruta = os.path.join(SALIDA, tabla + '.csv')
+    ruta = os.path.join(SALIDA, ARCHIVO_CSV.get(tabla, tabla) + '.csv')
     with open(ruta, 'w', encoding='utf-8', newline='') as f:
         w = csv.writer(f, lineterminator='\n')
         w.writerow(COLUMNAS[tabla])
@@ -783,7 +787,7 @@ programa o fuera de él, lo distribuye con ellos. `tools/genera_catalogos.py` lo
 | `Cat_Estado.csv` | México: `mx-municipios.csv` (INEGI, aviso abajo). Resto de países: ISO 3166-2 (primer nivel) de `iso-codes`, nombres de `iso_3166-2.mo` donde hay traducción |
 | `Cat_Municipio.csv` | `mx-municipios.csv` (INEGI, aviso abajo) |
 | `Cat_Ciudad.csv` | México: cabeceras municipales de `mx-municipios.csv` (INEGI, aviso abajo). Resto: ciudades universitarias de cada estado, recopiladas en el generador |
-| `Pais_Conv.csv`, `Convocatoria.csv`, `Institucion.csv`, `Cat_Area.csv`, `Cat_Disc.csv`, `T_Espec.csv`, `Cat_Grado.csv`, `Cat_Cursos.csv` | recopilados en el generador |
+| `Pais_Conv.csv`, `Convocatoria.csv`, `Institucion.csv`, `Cat_Area.csv`, `Cat_Disc.csv`, `T_Esp.csv` (tabla T_Espec), `Cat_Grado.csv`, `Cat_Cursos.csv` | recopilados en el generador |
 
 Los nombres se escriben sólo con caracteres de Windows-1252; el generador translitera los que
 no caben.

@@ -114,7 +114,7 @@ void cargaCatalogos(QSqlDatabase &db)
     for (const Esquema::Tabla &t : Esquema::tablas()) {
         if (!t.catalogo)
             continue;
-        QFile f(QStringLiteral(":/catalogos/%1.csv").arg(QLatin1String(t.nombre)));
+        QFile f(QStringLiteral(":/catalogos/%1.csv").arg(QLatin1String(t.csv ? t.csv : t.nombre)));
         if (!f.open(QIODevice::ReadOnly))
             throw ErrorBase(QStringLiteral("Falta el catálogo %1 en el programa.").arg(QLatin1String(t.nombre)));
         const QVector<QStringList> filas = Csv::lee(QString::fromUtf8(f.readAll()));

@@ -106,7 +106,7 @@ constexpr Tabla kTablas[] = {
     {"Institucion", "Institucion", kInstitucion, "Clave", true, true},
     {"Cat_Area", "Cat_Area", kCatArea, "Clave", true, true},
     {"Cat_Disc", "Cat_Disc", kCatDisc, "Clave", true, true},
-    {"T_Espec", "T_Espec", kTEspec, "Clave", true, true},
+    {"T_Espec", "T_Espec", kTEspec, "Clave", true, true, "T_Esp"},
     {"Cat_Grado", "Cat_Grado", kCatGrado, "Clave", true, true},
     {"Cat_Cursos", "Cat_Cursos", kCatCursos, "Clave", true, true},
 };

@@ -28,6 +28,7 @@ struct Tabla {
     const char *clavePrimaria;    // columnas de la clave, separadas por coma ("" si no hay)
     bool catalogo;
     bool ordenEspanol = false;    // Nombre/Descripcion se ordenan con la colación española
+    const char *csv = nullptr;    // archivo del catálogo en data/catalogos si no es `nombre`
 };
 
 std::span<const Tabla> tablas();
