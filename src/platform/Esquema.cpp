@@ -17,8 +17,8 @@ constexpr Columna kGeneral[] = {
 };
 
 constexpr Columna kPersona[] = {
-    {"Clave", C::Entero}, {"Nombre_1", C::Texto, 60}, {"Nombre_2", C::Texto, 60},
-    {"Paterno", C::Texto, 60}, {"Materno", C::Texto, 60}, {"Sexo", C::Texto, 1},
+    {"Clave", C::Entero}, {"Nombre_1", C::Texto, 255}, {"Nombre_2", C::Texto, 255},
+    {"Paterno", C::Texto, 255}, {"Materno", C::Texto, 255}, {"Sexo", C::Texto, 1},
     {"Edo_civil", C::Texto, 1}, {"Fec_nac", C::Fecha}, {"RFC", C::Texto, 13},
     {"Ciudad_nac", C::Entero}, {"Pais_nac", C::Entero}, {"Tipo", C::Texto, 3},
     {"Curp", C::Texto, 25},
@@ -26,7 +26,7 @@ constexpr Columna kPersona[] = {
 
 constexpr Columna kDomicilio[] = {
     {"Clave", C::Entero}, {"Tipo", C::Texto, 3}, {"Calle", C::Texto, 255},
-    {"Numero", C::Texto, 30}, {"Interior", C::Texto, 30}, {"Colonia", C::Texto, 255},
+    {"Numero", C::Texto, 255}, {"Interior", C::Texto, 255}, {"Colonia", C::Texto, 255},
     {"Telefono", C::Texto, 20}, {"Fax", C::Texto, 20}, {"Correo", C::Texto, 255},
     {"Cp", C::Texto, 10}, {"Ciudad_Clave", C::Entero}, {"Estado_Clave", C::Entero},
     {"Pais_Clave", C::Entero}, {"Municipio_Clave", C::Entero}, {"Institucion_clave", C::Entero},
@@ -56,15 +56,15 @@ constexpr Columna kTrabajo[] = {
     {"Clave", C::Entero}, {"Tipo", C::Texto, 3}, {"Lugar", C::Texto, 255},
     {"Fecha_1", C::Fecha}, {"Fecha_2", C::Fecha}, {"Puesto", C::Texto, 255},
     {"Grado", C::Texto, 255}, {"Meses", C::Entero}, {"Autores", C::Texto, 255},
-    {"Titulo", C::Texto, 255}, {"Pais", C::Texto, 100}, {"Escritura", C::Texto, 3},
+    {"Titulo", C::Texto, 255}, {"Pais", C::Texto, 255}, {"Escritura", C::Texto, 3},
     {"Lectura", C::Texto, 3}, {"Comprension", C::Texto, 3}, {"volumen", C::Texto, 20},
     {"paginas", C::Texto, 20}, {"secuencia", C::Entero},
 };
 
 constexpr Columna kAval[] = {
-    {"Clave", C::Entero}, {"Cta_Predial", C::Texto, 60}, {"Lugar_Registro", C::Texto, 255},
-    {"Fec_Registro", C::Fecha}, {"Folio", C::Texto, 60}, {"Empresa", C::Texto, 255},
-    {"Depto", C::Texto, 255}, {"Puesto", C::Texto, 255}, {"Antiguedad", C::Texto, 30},
+    {"Clave", C::Entero}, {"Cta_Predial", C::Texto, 255}, {"Lugar_Registro", C::Texto, 255},
+    {"Fec_Registro", C::Fecha}, {"Folio", C::Texto, 255}, {"Empresa", C::Texto, 255},
+    {"Depto", C::Texto, 255}, {"Puesto", C::Texto, 255}, {"Antiguedad", C::Texto, 255},
     {"Fec_Ingreso", C::Fecha}, {"Tiempo", C::Entero}, {"Tipo", C::Texto, 3},
     {"Nombre_A", C::Texto, 255}, {"Nombre_B", C::Texto, 255}, {"Nombre_C", C::Texto, 255},
     {"MontoMensual", C::Entero},
@@ -76,11 +76,11 @@ constexpr Columna kMontosQuiral[] = {
 };
 
 constexpr Columna kConvocatoria[] = {{"Clave", C::Entero}, {"Descripcion", C::Texto, 255}};
-constexpr Columna kCatPais[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 100}};
+constexpr Columna kCatPais[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 255}};
 constexpr Columna kPaisConv[] = {{"Pais_clave", C::Entero}, {"Conv_Clave", C::Entero}};
-constexpr Columna kCatEstado[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 100}, {"Pais_Clave", C::Entero}};
-constexpr Columna kCatCiudad[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 100}, {"Estado_Clave", C::Entero}};
-constexpr Columna kCatMunicipio[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 100}, {"Estado_clave", C::Entero}};
+constexpr Columna kCatEstado[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 255}, {"Pais_Clave", C::Entero}};
+constexpr Columna kCatCiudad[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 255}, {"Estado_Clave", C::Entero}};
+constexpr Columna kCatMunicipio[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 255}, {"Estado_clave", C::Entero}};
 constexpr Columna kInstitucion[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 255}, {"Pais", C::Entero}, {"Convenio", C::Entero}};
 constexpr Columna kCatArea[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 255}};
 constexpr Columna kCatDisc[] = {{"Clave", C::Entero}, {"Nombre", C::Texto, 255}, {"Area", C::Entero}, {"Maestria", C::Texto, 1}};

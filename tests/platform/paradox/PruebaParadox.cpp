@@ -359,8 +359,8 @@ private slots:
         QTest::addColumn<QString>("sentencia");
         QTest::addColumn<QString>("valor");
         QTest::addColumn<QString>("columna");
-        QTest::newRow("texto largo") << "Insert into Persona (Clave,Nombre_1,Tipo) values (1,:v,'SOL')"
-                                     << QStringLiteral("Ñ").repeated(61) << "Nombre_1";
+        QTest::newRow("texto largo") << "Insert into Persona (Clave,Curp,Tipo) values (1,:v,'SOL')"
+                                     << QStringLiteral("Ñ").repeated(26) << "Curp";
         QTest::newRow("fuera de Windows-1252") << "Insert into Persona (Clave,Paterno,Tipo) values (1,:v,'SOL')"
                                                << QStringLiteral("ŁÓDŹ") << "Paterno";
         QTest::newRow("número grande") << "Insert into Persona (Clave,Ciudad_nac,Tipo) values (1,:v,'SOL')"
