@@ -6,6 +6,7 @@
 #include "review/Revision.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
+#include "support/Cli.h"
 #include "support/Pruebas.h"
 
 #include <QDir>
@@ -13,26 +14,6 @@
 #include <QProcess>
 
 namespace {
-struct Salida {
-    int codigo = -1;
-    QString salida, error;
-};
-
-Salida corre(const QStringList &argumentos)
-{
-    // Sin XDG_RUNTIME_DIR, Qt avisa en la salida de error; la prueba quiere esa salida limpia.
-    static QTemporaryDir ejecucion;
-    QFile::setPermissions(ejecucion.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    if (!entorno.contains(QStringLiteral("XDG_RUNTIME_DIR")))
-        entorno.insert(QStringLiteral("XDG_RUNTIME_DIR"), ejecucion.path());
-    QProcess p;
-    p.setProcessEnvironment(entorno);
-    p.start(QStringLiteral(RUTA_CLI), argumentos);
-    if (!p.waitForFinished(60000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 } // namespace
 
 class PruebaComandoEntrega : public QObject {
@@ -61,7 +42,7 @@ private slots:
         if (!sentencia.isEmpty())
             Entorno::sql(sentencia);
         QTemporaryDir destino;
-        const Salida s = corre({QStringLiteral("entrega"), destino.path(), QStringLiteral("--tablas"), e.carpeta()});
+        const SalidaCli s = corre({QStringLiteral("entrega"), destino.path(), QStringLiteral("--tablas"), e.carpeta()});
         QCOMPARE(s.error, QString());
         QCOMPARE(s.codigo, codigo);
         const QStringList escritos = QDir(destino.path()).entryList(QDir::Files | QDir::Hidden);
@@ -101,7 +82,7 @@ private slots:
         QTemporaryDir destino;
         for (QString &a : argumentos)
             a.replace(QStringLiteral("@tablas"), e.carpeta()).replace(QStringLiteral("@destino"), destino.path());
-        const Salida s = corre(argumentos);
+        const SalidaCli s = corre(argumentos);
         QCOMPARE(s.codigo, 2);
         QCOMPARE(s.salida, QString());
         QVERIFY2(s.error.contains(mensaje), qPrintable(s.error));
@@ -117,7 +98,7 @@ private slots:
         Muestra::llena();
         Entorno::sql(QStringLiteral("Update Escolar Set Carrera=:c Where Nivel='LIC'"), {{QStringLiteral("c"), QStringLiteral("ÉCOLE ŁÓDŹ")}});
         QTemporaryDir destino;
-        const Salida s = corre({QStringLiteral("entrega"), destino.path(), QStringLiteral("--tablas"), e.carpeta()});
+        const SalidaCli s = corre({QStringLiteral("entrega"), destino.path(), QStringLiteral("--tablas"), e.carpeta()});
         QCOMPARE(s.codigo, 2);
         QCOMPARE(s.salida, QString());
         QVERIFY2(s.error.contains(QStringLiteral("Escolar")), qPrintable(s.error));

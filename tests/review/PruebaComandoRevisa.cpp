@@ -2,6 +2,7 @@
 #include "review/Revision.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
+#include "support/Cli.h"
 #include "support/Pruebas.h"
 
 #include <QCryptographicHash>
@@ -11,26 +12,6 @@
 #include <QProcess>
 
 namespace {
-struct Salida {
-    int codigo = -1;
-    QString salida, error;
-};
-
-Salida corre(const QStringList &argumentos)
-{
-    // Sin XDG_RUNTIME_DIR, Qt avisa en la salida de error; la prueba quiere esa salida limpia.
-    static QTemporaryDir ejecucion;
-    QFile::setPermissions(ejecucion.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    if (!entorno.contains(QStringLiteral("XDG_RUNTIME_DIR")))
-        entorno.insert(QStringLiteral("XDG_RUNTIME_DIR"), ejecucion.path());
-    QProcess p;
-    p.setProcessEnvironment(entorno);
-    p.start(QStringLiteral(RUTA_CLI), argumentos);
-    if (!p.waitForFinished(60000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 QByteArray huella(const QString &archivo)
 {
@@ -66,7 +47,7 @@ private slots:
             Entorno::sql(s);
         const QStringList lineas = Revision::revisa().lineas;
         const QByteArray antes = huella(Base::archivoEn(e.carpeta()));
-        const Salida s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), e.carpeta()});
+        const SalidaCli s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), e.carpeta()});
         QCOMPARE(s.error, QString());
         QCOMPARE(s.codigo, codigo);
         QCOMPARE(s.salida, lineas.join(u'\n') + u'\n');
@@ -77,7 +58,7 @@ private slots:
     {
         Entorno e;   // XDG_DATA_HOME apunta a la carpeta de la prueba
         Muestra::llena();
-        const Salida s = corre({QStringLiteral("revisa")});
+        const SalidaCli s = corre({QStringLiteral("revisa")});
         QCOMPARE(s.codigo, 0);
         QCOMPARE(s.salida, QStringLiteral("No hay Inconsistencias\n"));
     }
@@ -86,7 +67,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString falta = dir.path() + QStringLiteral("/no/existe");
-        Salida s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), falta});
+        SalidaCli s = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), falta});
         QCOMPARE(s.codigo, 2);
         QVERIFY(s.error.contains(QStringLiteral("No existe la carpeta de tablas")));
         QCOMPARE(s.salida, QString());

@@ -1,0 +1,12 @@
+#include "support/Cli.h"
+
+#include <QProcess>
+
+SalidaCli corre(const QStringList &argumentos)
+{
+    QProcess p;
+    p.start(QStringLiteral(RUTA_CLI), argumentos);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
