@@ -38,10 +38,6 @@ double megasDe(const char *clave)
     return 0;
 }
 
-const char *const kVentanas[] = {"W_Generales", "W_DirAct",  "W_Dependiente", "W_Predial",  "W_DatAcad1",
-                                 "W_DatAcad2",  "W_DatAcad3", "W_DatAcad4",   "W_Vitae1",   "W_Vitae2",
-                                 "W_Vitae3",    "W_Admon",    "W_MontosQuiral"};
-
 void Memoria_TodoAbierto(benchmark::State &estado)
 {
     int ventanas = 0, reportes = 0, paginas = 0;
@@ -58,18 +54,18 @@ void Memoria_TodoAbierto(benchmark::State &estado)
             Arranque a(carpeta);
             a.inicial()->show();
             QApplication::processEvents();
-            for (const char *nombre : kVentanas) {
-                if (QStringView(u"W_Dependiente") == QLatin1String(nombre))
+            for (const QString &nombre : Muestra::ventanas()) {
+                if (nombre == u"W_Dependiente")
                     Tipo_Actual = QStringLiteral("AVA");   // como lo abre el botón del aval
-                a.inicial()->Abre_Forma(QString::fromLatin1(nombre));
+                a.inicial()->Abre_Forma(nombre);
                 QApplication::processEvents();
             }
             // Una ventana puede abrir otra por su cuenta: se cuentan las que quedaron abiertas.
-            for (const char *nombre : kVentanas) {
-                if (a.inicial()->Forma_Abierta(QString::fromLatin1(nombre)))
+            for (const QString &nombre : Muestra::ventanas()) {
+                if (a.inicial()->Forma_Abierta(nombre))
                     ++ventanas;
                 else
-                    std::fprintf(stderr, "no se abrió %s\n", nombre);
+                    std::fprintf(stderr, "no se abrió %s\n", qPrintable(nombre));
             }
             // Las dos ventanas ocultas que crea el arranque (entrega y revisión).
             for (QWidget *w : {a.genDsk(), a.incon()}) {

@@ -19,6 +19,7 @@
 //
 // llenaMaxima(): lo mismo con cuatro hijos y cada lista del currículum en su límite.
 #include <QString>
+#include <QStringList>
 
 namespace Muestra {
 
@@ -33,5 +34,17 @@ void llena(bool casado = true);
 
 // Variante máxima, para mediciones y para probar informes largos.
 void llenaMaxima();
+
+// Las ventanas de captura que abre el marco, en el orden en que el usuario las recorre.
+// W_Dependiente se abre con Tipo_Actual = "AVA", como la abre el botón del aval.
+inline const QStringList &ventanas()
+{
+    static const QStringList v{QStringLiteral("W_Generales"), QStringLiteral("W_DirAct"),   QStringLiteral("W_Dependiente"),
+                               QStringLiteral("W_Predial"),   QStringLiteral("W_DatAcad1"), QStringLiteral("W_DatAcad2"),
+                               QStringLiteral("W_DatAcad3"),  QStringLiteral("W_DatAcad4"), QStringLiteral("W_Vitae1"),
+                               QStringLiteral("W_Vitae2"),    QStringLiteral("W_Vitae3"),   QStringLiteral("W_Admon"),
+                               QStringLiteral("W_MontosQuiral")};
+    return v;
+}
 
 } // namespace Muestra
