@@ -1,5 +1,6 @@
 #include "curriculum/VentanaVitae.h"
 #include "curriculum/ListaRegistros.h"
+#include "platform/Base.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
 #include "shell/Comunes.h"
@@ -154,6 +155,14 @@ void VentanaVitae::salidaPromedio(EditMascara *promedio)
         dialogos().mensaje(QString::fromUtf8(kMensajePromedio), Dialogos::Icono::Advertencia);
         promedio->setFocus();
     }
+}
+
+bool VentanaVitae::guardaJunto(const std::function<bool()> &pasos)
+{
+    Base::Transaccion t;   // un error de la base la deshace entera
+    const bool completo = pasos();
+    t.confirma();
+    return completo;
 }
 
 void VentanaVitae::pasaA(const QString &nombre)

@@ -44,6 +44,11 @@ protected:
     // Salida del promedio: se reescribe sin blancos; mayor que 10 avisa y regresa el foco.
     void salidaPromedio(EditMascara *promedio);
 
+    // Los pasos de un guardado (la fila actual de cada lista) en una sola transacción: una
+    // caída a la mitad no deja medio guardado. Si una revisión detiene los pasos, lo escrito
+    // antes se queda, como si cada paso se confirmara solo. Devuelve lo que devuelven los pasos.
+    bool guardaJunto(const std::function<bool()> &pasos);
+
     // Abre la ventana vecina por su nombre (si no está abierta) y cierra ésta.
     void pasaA(const QString &nombre);
 

@@ -261,20 +261,22 @@ void TW_Vitae1::Fec_recExit() { salidaFecha(Fec_rec); }
 
 bool TW_Vitae1::Guarda()
 {
-    progreso(0);
-    try {
-        Guardar_antecedentes();
-    } catch (const CamposVitae::Detenido &) {
-        return false;
-    }
-    progreso(25);
-    if (!m_becas->guardaActual())
-        return false;
-    progreso(75);
-    if (!m_recon->guardaActual())
-        return false;
-    progreso(100);
-    return true;
+    return guardaJunto([this] {
+        progreso(0);
+        try {
+            Guardar_antecedentes();
+        } catch (const CamposVitae::Detenido &) {
+            return false;
+        }
+        progreso(25);
+        if (!m_becas->guardaActual())
+            return false;
+        progreso(75);
+        if (!m_recon->guardaActual())
+            return false;
+        progreso(100);
+        return true;
+    });
 }
 
 void TW_Vitae1::Btn_SiguienteClick()

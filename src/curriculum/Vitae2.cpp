@@ -141,17 +141,19 @@ TW_Vitae2::TW_Vitae2() : VentanaVitae(QStringLiteral("W_Vitae2"), false)
 
 bool TW_Vitae2::Guarda()
 {
-    progreso(25);
-    if (!m_pub->guardaActual())
-        return false;
-    progreso(50);
-    if (!m_trab->guardaActual())
-        return false;
-    progreso(75);
-    if (!m_tesis->guardaActual())
-        return false;
-    progreso(100);
-    return true;
+    return guardaJunto([this] {
+        progreso(25);
+        if (!m_pub->guardaActual())
+            return false;
+        progreso(50);
+        if (!m_trab->guardaActual())
+            return false;
+        progreso(75);
+        if (!m_tesis->guardaActual())
+            return false;
+        progreso(100);
+        return true;
+    });
 }
 
 void TW_Vitae2::Btn_AnteriorClick()

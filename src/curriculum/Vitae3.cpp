@@ -273,26 +273,28 @@ bool TW_Vitae3::Guardar_Sni()
 
 bool TW_Vitae3::Guarda()
 {
-    progreso(0);
-    if (!m_lab->guardaActual())
-        return false;
-    progreso(25);
-    if (!m_aso->guardaActual())
-        return false;
-    progreso(50);
-    if (!m_idi->guardaActual())
-        return false;
-    progreso(75);
-    if (!m_otr->guardaActual())
-        return false;
-    progreso(85);
-    try {
-        Guardar_Sni();
-    } catch (const CamposVitae::Detenido &) {
-        return false;
-    }
-    progreso(100);
-    return true;
+    return guardaJunto([this] {
+        progreso(0);
+        if (!m_lab->guardaActual())
+            return false;
+        progreso(25);
+        if (!m_aso->guardaActual())
+            return false;
+        progreso(50);
+        if (!m_idi->guardaActual())
+            return false;
+        progreso(75);
+        if (!m_otr->guardaActual())
+            return false;
+        progreso(85);
+        try {
+            Guardar_Sni();
+        } catch (const CamposVitae::Detenido &) {
+            return false;
+        }
+        progreso(100);
+        return true;
+    });
 }
 
 void TW_Vitae3::Btn_GuardarClick()
