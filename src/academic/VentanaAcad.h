@@ -7,7 +7,8 @@
 class VentanaAcad : public Ventana {
     Q_OBJECT
 public:
-    using Ventana::Ventana;
+    // Centrada en el área del marco, con su recuadro ordinario.
+    VentanaAcad(const QString &nombre, const QString &titulo) : Ventana(nombre, titulo) { centraEnMarco(false); }
     ~VentanaAcad() override;
 
 protected:

@@ -16,8 +16,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,6 +37,7 @@ QPushButton *boton(QWidget *padre, const QString &nombre, const QString &texto)
 
 TW_Admon::TW_Admon() : Ventana(QStringLiteral("W_Admon"), QStringLiteral("Administracion"))
 {
+    centraEnMarco(true);
     auto *raiz = new QVBoxLayout(this);
     raiz->setSizeConstraint(QLayout::SetFixedSize);
     raiz->setContentsMargins(10, 10, 10, 10);
@@ -101,33 +100,6 @@ TW_Admon::TW_Admon() : Ventana(QStringLiteral("W_Admon"), QStringLiteral("Admini
     alEvento(btn_IniSolicitud, &QPushButton::clicked, [this] { btn_IniSolicitudClick(); });
     alEvento(btn_GenDisCON, &QPushButton::clicked, [this] { btn_GenDisCONClick(); });
     alEvento(Btn_Salir, &QPushButton::clicked, [this] { Btn_SalirClick(); });
-}
-
-// --- Recuadro MDI: sólo el botón de cerrar, centrado en el área del marco ----------------------
-
-bool TW_Admon::event(QEvent *e)
-{
-    if (e->type() == QEvent::ParentChange) {
-        auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-        if (sub && !sub->isVisible())
-            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                Qt::WindowCloseButtonHint);
-    }
-    return Ventana::event(e);
-}
-
-void TW_Admon::showEvent(QShowEvent *e)
-{
-    Ventana::showEvent(e);
-    if (m_centrada)
-        return;
-    m_centrada = true;
-    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!sub || !sub->mdiArea())
-        return;
-    sub->adjustSize();
-    const QSize libre = sub->mdiArea()->viewport()->size() - sub->size();
-    sub->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
 }
 
 // --- Operaciones ---------------------------------------------------------------------------

@@ -52,10 +52,6 @@ public:
     QPushButton *btn_GenDisCON = nullptr;
     QPushButton *Btn_Salir = nullptr;
 
-protected:
-    bool event(QEvent *e) override;
-    void showEvent(QShowEvent *e) override;
-
 private:
     // Imprime con revisión previa: veredicto → Cerrar → reporte. `inicial` es el avance con
     // que empieza; "Datos Generales" (0) muestra su vista previa después de crearla.
@@ -63,6 +59,4 @@ private:
     bool Revisa();
     void Muestra(const QString &reporte, const Informe::Documento &documento);
     bool Muestra_Entrega();
-
-    bool m_centrada = false;
 };

@@ -10,16 +10,15 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
 
 VentanaVitae::VentanaVitae(const QString &nombre, bool soloMenuSistema)
-    : Ventana(nombre, QStringLiteral("Curriculum Vitae")), m_soloMenuSistema(soloMenuSistema)
+    : Ventana(nombre, QStringLiteral("Curriculum Vitae"))
 {
+    centraEnMarco(soloMenuSistema);
 }
 
 EditMayusculas *VentanaVitae::texto(const QString &nombre)
@@ -172,27 +171,3 @@ void VentanaVitae::pasaA(const QString &nombre)
     cierraVentana();
 }
 
-bool VentanaVitae::event(QEvent *evento)
-{
-    if (evento->type() == QEvent::ParentChange && m_soloMenuSistema) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    }
-    return Ventana::event(evento);
-}
-
-void VentanaVitae::showEvent(QShowEvent *evento)
-{
-    Ventana::showEvent(evento);
-    if (m_centrada)
-        return;
-    m_centrada = true;
-    // Centrada en el área del marco, con el tamaño de su contenido.
-    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!sub || !sub->mdiArea())
-        return;
-    sub->adjustSize();
-    const QSize area = sub->mdiArea()->viewport()->size();
-    sub->move(qMax(0, (area.width() - sub->width()) / 2), qMax(0, (area.height() - sub->height()) / 2));
-}

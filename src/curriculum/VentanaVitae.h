@@ -53,13 +53,9 @@ protected:
     void pasaA(const QString &nombre);
 
     bool eventFilter(QObject *objeto, QEvent *evento) override;
-    bool event(QEvent *evento) override;
-    void showEvent(QShowEvent *evento) override;
     void contextMenuEvent(QContextMenuEvent *evento) override;
 
 private:
-    bool m_soloMenuSistema;
-    bool m_centrada = false;
     bool m_cerrando = false;
     QMenu *m_menu = nullptr;
     QHash<QObject *, std::function<void()>> m_alEntrar;

@@ -10,8 +10,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QRadioButton>
 
 GrupoOpciones::GrupoOpciones(const QString &nombre, const QString &titulo, const QStringList &elementos,
@@ -63,38 +61,6 @@ QStringList GrupoOpciones::elementos() const
     return r;
 }
 
-namespace {
-class FiltroMarco : public QObject {
-public:
-    explicit FiltroMarco(QWidget *ventana) : QObject(ventana), m_ventana(ventana) {}
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (o != m_ventana)
-            return false;
-        auto *sub = qobject_cast<QMdiSubWindow *>(m_ventana->parentWidget());
-        if (!sub)
-            return false;
-        if (e->type() == QEvent::ParentChange && !sub->isVisible()) {
-            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-        } else if (e->type() == QEvent::Show && !m_centrada) {
-            m_centrada = true;
-            sub->adjustSize();
-            if (QMdiArea *area = sub->mdiArea()) {
-                const QSize libre = area->viewport()->size() - sub->size();
-                sub->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
-            }
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_ventana;
-    bool m_centrada = false;
-};
-} // namespace
-
-void ajustaMarco(QWidget *ventana) { ventana->installEventFilter(new FiltroMarco(ventana)); }
 
 namespace Listas {
 namespace {

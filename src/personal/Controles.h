@@ -35,10 +35,6 @@ private:
     int m_columnas;
 };
 
-// Recuadro MDI de una ventana de captura: sólo el botón de cerrar, centrado en el área al
-// mostrarse por primera vez.
-void ajustaMarco(QWidget *ventana);
-
 namespace Listas {
 // Llena la lista (campo 1) y anota en cada renglón la clave del campo 0, para leerla
 // aunque otra ventana reabra la consulta compartida.

@@ -45,7 +45,7 @@ QToolButton *botonAgregar(QWidget *padre, const char *nombre)
 
 TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLiteral("Datos Generales"))
 {
-    ajustaMarco(this);
+    centraEnMarco(true);
     RadioGroup1 = new GrupoOpciones(QStringLiteral("RadioGroup1"), QStringLiteral("Tipo de beca solicitada"),
                                     {QStringLiteral("Extranjera"), QStringLiteral("Nacional")}, 2, this);
     RadioGroup1->ponIndice(0);

@@ -66,7 +66,7 @@ bool TW_DirAct::esExtranjero(const QString &tipo) { return tipo == u"EXT" || tip
 
 TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Datos Generales"))
 {
-    ajustaMarco(this);
+    centraEnMarco(true);
     setMinimumWidth(620);
     m_tipo = Tipo_Actual;
     L_DirTipo = nombrado(new QLabel(this), "L_DirTipo");

@@ -50,7 +50,7 @@ QString encabezado(const QString &tipo)
 
 TW_Dependiente::TW_Dependiente() : Ventana(QStringLiteral("W_Dependiente"), QStringLiteral("Datos Generales"))
 {
-    ajustaMarco(this);
+    centraEnMarco(true);
     setMinimumWidth(620);
     m_tipo = Tipo_Actual;
     Deps = new GrupoOpciones(QStringLiteral("Deps"), QStringLiteral("Dependientes que residiran en el extranjero con usted."),

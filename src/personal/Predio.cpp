@@ -45,7 +45,7 @@ std::optional<QVariant> fechaAGuardar(const EditMascara *campo)
 
 TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("Datos del Predio en garantia"))
 {
-    ajustaMarco(this);
+    centraEnMarco(true);
     setMinimumWidth(600);
     E_Cta_Predial = nombrado(new EditMayusculas(this), "E_Cta_Predial");
     E_LugarRegistro = nombrado(new EditMayusculas(this), "E_LugarRegistro");

@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include "shell/U_inicial.h"
@@ -30,6 +31,31 @@ void Ventana::cierraVentana()
         sub->close();
     else
         close();
+}
+
+void Ventana::centraEnMarco(bool soloCerrar)
+{
+    m_centrar = true;
+    m_soloCerrar = soloCerrar;
+}
+
+bool Ventana::event(QEvent *evento)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (sub && evento->type() == QEvent::ParentChange && m_soloCerrar && !sub->isVisible()) {
+        sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
+    } else if (sub && evento->type() == QEvent::Show && m_centrar) {
+        m_centrar = false;
+        sub->adjustSize();
+        if (QMdiArea *area = sub->mdiArea()) {
+            // Nunca más grande que el área: la ventana alta cabe entera y se ve su pie.
+            sub->resize(sub->size().boundedTo(area->viewport()->size()));
+            const QSize libre = area->viewport()->size() - sub->size();
+            sub->move(qMax(0, libre.width() / 2), qMax(0, libre.height() / 2));
+        }
+    }
+    return QWidget::event(evento);
 }
 
 void Ventana::ejecuta(const std::function<void()> &m) { ejecutaProtegido(m); }

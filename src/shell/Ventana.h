@@ -19,6 +19,10 @@ public:
     // Pone la barra de progreso compartida G_Cargando (0 a 100).
     static void progreso(int valor);
 
+    // Recuadro MDI de la ventana: al entrar en él, sólo con el botón de cerrar si `soloCerrar`;
+    // al mostrarse por primera vez, del tamaño de su contenido y centrado en el área del marco.
+    void centraEnMarco(bool soloCerrar);
+
 protected:
     // Conecta una señal a un manejador protegido: un error de la base se muestra en
     // español y el manejador se detiene.
@@ -37,7 +41,10 @@ protected:
     static void ejecuta(const std::function<void()> &m);
 
     bool eventFilter(QObject *objeto, QEvent *evento) override;
+    bool event(QEvent *evento) override;
 
 private:
     QHash<QObject *, std::function<void()>> m_alSalir;
+    bool m_centrar = false;      // pendiente de centrar al primer Show
+    bool m_soloCerrar = false;
 };
