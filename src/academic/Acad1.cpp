@@ -418,12 +418,16 @@ bool TW_DatAcad1::Guarda()
     if (!Valida())
         return false;
 
-    // Un número ilegible (p. ej. puntos en blanco con "Si") impide guardar, sin mensaje.
+    // Un número ilegible (los puntos en blanco con "Si", un blanco entre dígitos) impide
+    // guardar; se avisa como un dato incompleto y el cursor va al campo.
     const auto expAnt = entero(ExpBeca->texto());
     const auto expCony = entero(ExpCony->texto());
     const auto puntos = entero(ME_Puntos->texto());
-    if (!expAnt || !expCony || !puntos)
+    if (!expAnt || !expCony || !puntos) {
+        mensajePregunta(incompleto);
+        (!expAnt ? ExpBeca : !expCony ? ExpCony : ME_Puntos)->setFocus();
         return false;
+    }
 
     QVariantHash p;
     p.insert(QStringLiteral("ExpBecaAnt"), *expAnt);
