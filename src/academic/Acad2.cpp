@@ -130,6 +130,7 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
     auto *marcoPrograma = new QGroupBox(QStringLiteral("Nombre oficial del programa de estudios"), this);
     Programa = new EditMemo(marcoPrograma);
     Programa->setObjectName(QStringLiteral("Programa"));
+    Programa->ponLargoMaximo(255);   // el ancho del campo en las tablas de la entrega
     Programa->setPlainText(QStringLiteral("Nombre oficial del programa"));
     Programa->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Programa->setFixedHeight(Programa->fontMetrics().lineSpacing() * 3 + 12);

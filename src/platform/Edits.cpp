@@ -143,10 +143,17 @@ EditMemo::EditMemo(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         const QString t = toPlainText();
-        const QString l = Win1252::limpia(t);
+        QString l = Win1252::limpia(t);
+        QTextCursor c = textCursor();
+        int pos = c.position() - int(t.size() - l.size());
+        if (m_largoMaximo > 0 && l.size() > m_largoMaximo) {
+            // Sobra lo último que entró, justo antes del cursor (o el final, si el texto
+            // llegó entero sin cursor).
+            const int sobra = int(l.size()) - m_largoMaximo;
+            pos = pos - sobra >= 0 ? pos - sobra : m_largoMaximo;
+            l.remove(pos, sobra);
+        }
         if (l != t) {
-            QTextCursor c = textCursor();
-            const int pos = c.position() - int(t.size() - l.size());
             const QSignalBlocker b(this);
             setPlainText(l);
             c = textCursor();

@@ -55,4 +55,10 @@ class EditMemo : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit EditMemo(QWidget *parent = nullptr);
+    // Largo máximo (0: sin límite). Lo que se teclea o se pega de más no entra, como en
+    // un campo de una línea.
+    void ponLargoMaximo(int n) { m_largoMaximo = n; }
+
+private:
+    int m_largoMaximo = 0;
 };

@@ -323,9 +323,12 @@ private slots:
                 const QString v = mayusculas255(valor);
                 fila({campo, "Beca", columna, siguiente()}, caso, valor, v, v);
             }
-        // El programa es un memo: sin largo máximo, y al salir sólo a-z pasan a mayúsculas.
-        for (const auto &[caso, valor] : valores()) {
-            QString v = valor;
+        // El programa es un memo de hasta 255 caracteres (el ancho del campo en la entrega):
+        // lo que se teclea de más no entra; al salir sólo a-z pasan a mayúsculas.
+        QList<QPair<const char *, QString>> programas = valores();
+        programas.append({"300 caracteres", QString(250, u'ñ') + QStringLiteral("fin de más")});
+        for (const auto &[caso, valor] : programas) {
+            QString v = valor.left(255);
             for (QChar &c : v)
                 if (c >= u'a' && c <= u'z')
                     c = c.toUpper();

@@ -1,5 +1,6 @@
 #include "platform/Edits.h"
 #include "support/Pruebas.h"
+#include <QTextCursor>
 #include <QValidator>
 
 class PruebaEdits : public QObject {
@@ -60,6 +61,44 @@ private slots:
         int pos = 0;
         e.validator()->validate(t, pos);
         QCOMPARE(t, QStringLiteral("Café €"));
+    }
+
+    // Memo con largo máximo: lo que sobra no entra, se teclee al final, se pegue en medio o
+    // llegue entero de la base; los caracteres fuera de Windows-1252 se quitan antes de contar.
+    void memoConLargoMaximo_data()
+    {
+        QTest::addColumn<QString>("inicial");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("entra");
+        QTest::addColumn<QString>("queda");
+        QTest::addColumn<int>("cursorFinal");
+        QTest::newRow("tecleado al final") << "ABCDEFGH" << 8 << "IJKL" << "ABCDEFGHIJ" << 10;
+        QTest::newRow("pegado en medio") << "ABCDEFGH" << 2 << "xyz" << "ABxyCDEFGH" << 4;
+        QTest::newRow("cabe justo") << "ABCDEFGH" << 8 << "ñÁ" << "ABCDEFGHñÁ" << 10;
+        QTest::newRow("ajenos no cuentan") << "ABCDEFGH" << 8 << QStringLiteral("\u4e2dé") << "ABCDEFGHé" << 9;
+        QTest::newRow("texto entero") << "" << -1 << "0123456789ABC" << "0123456789" << -1;
+    }
+    void memoConLargoMaximo()
+    {
+        QFETCH(QString, inicial);
+        QFETCH(int, cursor);
+        QFETCH(QString, entra);
+        QFETCH(QString, queda);
+        QFETCH(int, cursorFinal);
+        EditMemo m;
+        m.ponLargoMaximo(10);
+        m.setPlainText(inicial);
+        if (cursor < 0) {
+            m.setPlainText(entra);   // como lo muestra una ventana al leer la base
+        } else {
+            QTextCursor c = m.textCursor();
+            c.setPosition(cursor);
+            m.setTextCursor(c);
+            m.insertPlainText(entra);   // como al teclear o pegar
+        }
+        QCOMPARE(m.toPlainText(), queda);
+        if (cursorFinal >= 0)
+            QCOMPARE(m.textCursor().position(), cursorFinal);
     }
 };
 
