@@ -57,6 +57,11 @@ std::optional<QString> fechaDeAnio(const QString &anio)
         dialogos().aviso(QStringLiteral("El año que ingreso no es válido, es necesario que sean cuatro digitos en el año"));
         throw Detenido{};
     }
+    // El año 0000 no existe: la base lo admitiría, pero la entrega no podría escribir esa fecha.
+    if (a == QStringLiteral("0000")) {
+        dialogos().aviso(QStringLiteral("El año que ingreso no es válido, el año 0000 no existe"));
+        throw Detenido{};
+    }
     return QStringLiteral("01/01/") + a;
 }
 

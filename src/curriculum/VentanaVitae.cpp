@@ -6,6 +6,7 @@
 #include "shell/Comunes.h"
 #include "shell/U_inicial.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -115,6 +116,14 @@ bool VentanaVitae::eventFilter(QObject *objeto, QEvent *evento)
         const Qt::FocusReason r = static_cast<QFocusEvent *>(evento)->reason();
         if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason)
             return false;
+        // Salir del campo es pasar a otro control de esta ventana. Que el foco se vaya a otra
+        // ventana (la que se abre al pasar a la siguiente) o a ninguna (al cerrarse ésta) no
+        // lo es: el aviso del campo se repetiría y le devolvería el foco a una ventana que se va.
+        if (evento->type() == QEvent::FocusOut) {
+            QWidget *nuevo = QApplication::focusWidget();
+            if (!nuevo || (nuevo != this && !isAncestorOf(nuevo)))
+                return false;
+        }
         if (evento->type() == QEvent::FocusIn) {
             const auto it = m_alEntrar.constFind(objeto);
             if (it != m_alEntrar.cend()) {
