@@ -215,12 +215,13 @@ void TW_Generales::Muestra_Datos()
     const qint64 ciudad = p.campo(QStringLiteral("Ciudad_nac")).entero();
     Muestra_Lugar_Nac(ciudad);
     Muestra_Convocatoria();
-    QString ingreso = QStringLiteral("0");
+    m_ingreso = 0;
     try {
-        ingreso = QString::number(W_Inicial()->Consulta_Entero(QStringLiteral("Select Ingreso_Mensual From General")));
+        m_ingreso = W_Inicial()->Consulta_Entero(QStringLiteral("Select Ingreso_Mensual From General"));
     } catch (const ErrorBase &) {
     }
-    ME_Ingresos->ponTexto(ingreso);
+    ME_Ingresos->ponTexto(QString::number(m_ingreso));
+    m_ingresoMostrado = ME_Ingresos->texto();
 }
 
 void TW_Generales::Muestra_Lugar_Nac(qint64 ciudad)
@@ -373,7 +374,9 @@ bool TW_Generales::Guarda_Convocatoria()
     const QString texto = ME_Ingresos->texto().trimmed();
     bool esNumero = false;
     const qint64 n = texto.toLongLong(&esNumero);
-    const QVariant ingreso = esNumero ? QVariant(n) : QVariant(texto);
+    QVariant ingreso = m_ingreso;   // sin cambios, el leído
+    if (ME_Ingresos->texto() != m_ingresoMostrado)
+        ingreso = esNumero ? QVariant(n) : QVariant(texto);
     try {
         Consulta &aux = W_DM()->Q_Aux;
         // La fila única puede existir sin convocatoria (la escribe otra ventana): se actualiza.
@@ -434,6 +437,11 @@ bool TW_Generales::Guarda()
     if (!fecha) {
         // Una fecha que no existe nunca llega a la tabla.
         dialogos().mensaje(Fechas::mensajeIlegible(Fec_Nac->texto()), Dialogos::Icono::Error);
+        regresaFoco(Fec_Nac);
+        return false;
+    }
+    // Un año que el programa no acepta tampoco se guarda, aunque se haya dejado el campo.
+    if (!fecha->isNull() && !W_Inicial()->Valida_Fecha(fecha->toString())) {
         regresaFoco(Fec_Nac);
         return false;
     }

@@ -56,4 +56,8 @@ private:
     bool Existe_General = false;
     bool Existe_Solicitante = false;
     qint64 m_convocatoria = 0;
+    // Ingreso leído y su texto en el campo: si nadie lo cambia se guarda el leído, entero,
+    // aunque no quepa en la máscara.
+    qint64 m_ingreso = 0;
+    QString m_ingresoMostrado;
 };

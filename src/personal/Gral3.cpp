@@ -309,6 +309,11 @@ bool TW_Dependiente::Guarda(const QString &tipo)
         Paterno->texto().trimmed().isEmpty() && Materno->texto().trimmed().isEmpty() &&
         RFC_Aval->texto().trimmed().isEmpty())
         return true;
+    // Un año que el programa no acepta no se guarda: se avisa y la navegación no sigue.
+    if (!fecha->isNull() && !W_Inicial()->Valida_Fecha(fecha->toString())) {
+        Fec_nac->setFocus();
+        return false;
+    }
     const QVariantHash p{{QStringLiteral("n1"), Nombre_1->texto()}, {QStringLiteral("n2"), Nombre_2->texto()},
                          {QStringLiteral("pat"), Paterno->texto()}, {QStringLiteral("mat"), Materno->texto()},
                          {QStringLiteral("sexo"), sexo}, {QStringLiteral("civil"), civil},
