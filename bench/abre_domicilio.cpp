@@ -44,13 +44,3 @@ static void AbreDomicilio(benchmark::State &estado, const char *tipo)
 }
 BENCHMARK_CAPTURE(AbreDomicilio, actual, "ACT")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(AbreDomicilio, aval, "AVA")->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -60,13 +60,3 @@ static void Combo_2500Filas(benchmark::State &estado)
     estado.counters["filas"] = combo.count();
 }
 BENCHMARK(Combo_2500Filas)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -62,13 +62,3 @@ void EntregaCompletaConvocatoria6(benchmark::State &estado)
 BENCHMARK(EntregaCompletaConvocatoria6)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

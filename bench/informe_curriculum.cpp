@@ -45,13 +45,3 @@ static void Curriculum_MaximoMaquetaYPdf(benchmark::State &estado)
     estado.counters["paginas"] = paginas;
 }
 BENCHMARK(Curriculum_MaximoMaquetaYPdf)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -56,13 +56,3 @@ static void Motor_TextoLargoYPdf(benchmark::State &estado)
     estado.counters["paginas"] = paginas;
 }
 BENCHMARK(Motor_TextoLargoYPdf)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

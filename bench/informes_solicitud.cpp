@@ -52,13 +52,3 @@ BENCHMARK(DatGrales_SoloMaqueta)->Unit(benchmark::kMillisecond);
 
 static void DatAcad_SoloMaqueta(benchmark::State &estado) { soloMaqueta<TR_DatAcad>(estado); }
 BENCHMARK(DatAcad_SoloMaqueta)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -81,12 +81,3 @@ void EntregaConvocatoria6(benchmark::State &estado)
 BENCHMARK(EntregaConvocatoria6)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
