@@ -14,19 +14,11 @@ namespace {
 // La base se abre sólo para leer: una carpeta de tablas que no existe no se crea.
 int entrega(QStringList args)
 {
-    const QString carpeta = Comandos::extraeTablas(args);
-    if (carpeta.isEmpty()) {
-        Comandos::error(QStringLiteral("Falta la carpeta después de --tablas."));
+    const auto tablas =
+        Comandos::leeArgumentos(args, 1, QStringLiteral("Falta la carpeta de destino. Uso: solicitud-cli entrega DESTINO [--tablas DIR]"));
+    if (!tablas)
         return 2;
-    }
-    if (args.isEmpty()) {
-        Comandos::error(QStringLiteral("Falta la carpeta de destino. Uso: solicitud-cli entrega DESTINO [--tablas DIR]"));
-        return 2;
-    }
-    if (args.size() > 1) {
-        Comandos::error(QStringLiteral("Argumento no reconocido: %1").arg(args.at(1)));
-        return 2;
-    }
+    const QString carpeta = *tablas;
     const QString destino = args.first();
     if (!QFileInfo(destino).isDir()) {
         Comandos::error(QStringLiteral("No existe la carpeta de destino «%1».").arg(QDir::toNativeSeparators(destino)));

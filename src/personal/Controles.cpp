@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QToolButton>
 #include <QRadioButton>
 
 GrupoOpciones::GrupoOpciones(const QString &nombre, const QString &titulo, const QStringList &elementos,
@@ -63,6 +65,18 @@ QStringList GrupoOpciones::elementos() const
 
 
 namespace Listas {
+
+QHBoxLayout *conBoton(QComboBox *combo, QToolButton *boton)
+{
+    auto *h = new QHBoxLayout;
+    h->setSpacing(2);
+    h->addWidget(combo, 1);
+    if (boton)
+        h->addWidget(boton);
+    else
+        h->addSpacing(26);
+    return h;
+}
 namespace {
 void anotaClaves(Consulta &q, QComboBox *combo)
 {

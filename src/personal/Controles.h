@@ -35,7 +35,14 @@ private:
     int m_columnas;
 };
 
+class QHBoxLayout;
+class QToolButton;
+
 namespace Listas {
+// Renglón de una lista con su botón de agregar al catálogo a la derecha (o el hueco del
+// botón, para que todas las listas de la ventana tengan el mismo ancho).
+QHBoxLayout *conBoton(QComboBox *combo, QToolButton *boton);
+
 // Llena la lista (campo 1) y anota en cada renglón la clave del campo 0, para leerla
 // aunque otra ventana reabra la consulta compartida.
 void llena(Consulta &q, QComboBox *combo);

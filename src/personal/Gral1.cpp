@@ -110,22 +110,12 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     rejilla->addWidget(E_RFC, f++, 3);
     rejilla->addWidget(Sexo, f, 0, 1, 2);
     rejilla->addWidget(Edo_Civil, f++, 2, 1, 2);
-    auto conBoton = [this](QComboBox *c, QToolButton *b) {
-        auto *h = new QHBoxLayout;
-        h->setSpacing(2);
-        h->addWidget(c, 1);
-        if (b)
-            h->addWidget(b);
-        else
-            h->addSpacing(26);
-        return h;
-    };
     rejilla->addWidget(etiquetaDe(QStringLiteral("País de Nacimiento"), CB_PaisNac), f, 0);
-    rejilla->addLayout(conBoton(CB_PaisNac, nullptr), f++, 1, 1, 3);
+    rejilla->addLayout(Listas::conBoton(CB_PaisNac, nullptr), f++, 1, 1, 3);
     rejilla->addWidget(etiquetaDe(QStringLiteral("Estado de Nacimiento"), CB_EstadoNac), f, 0);
-    rejilla->addLayout(conBoton(CB_EstadoNac, Btn_AddEdo), f++, 1, 1, 3);
+    rejilla->addLayout(Listas::conBoton(CB_EstadoNac, Btn_AddEdo), f++, 1, 1, 3);
     rejilla->addWidget(etiquetaDe(QStringLiteral("Ciudad de Nacimiento"), CB_CiudadNac), f, 0);
-    rejilla->addLayout(conBoton(CB_CiudadNac, Btn_AddCd), f++, 1, 1, 3);
+    rejilla->addLayout(Listas::conBoton(CB_CiudadNac, Btn_AddCd), f++, 1, 1, 3);
     rejilla->addWidget(etiquetaDe(QStringLiteral("CURP "), E_Curp), f, 0);
     rejilla->addWidget(E_Curp, f++, 1);
     rejilla->addWidget(L_Ingresos, f, 0);

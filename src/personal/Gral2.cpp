@@ -139,22 +139,12 @@ TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Dat
     rejilla->addWidget(Colonia, f, 1);
     rejilla->addWidget(etiquetaDe(QStringLiteral("C.P."), CP), f, 2);
     rejilla->addWidget(CP, f++, 3);
-    auto conBoton = [](QComboBox *c, QToolButton *b) {
-        auto *h = new QHBoxLayout;
-        h->setSpacing(2);
-        h->addWidget(c, 1);
-        if (b)
-            h->addWidget(b);
-        else
-            h->addSpacing(26);
-        return h;
-    };
     rejilla->addWidget(L_Edo, f, 0);
-    rejilla->addLayout(conBoton(CB_Estado, nullptr), f++, 1, 1, 3);
+    rejilla->addLayout(Listas::conBoton(CB_Estado, nullptr), f++, 1, 1, 3);
     rejilla->addWidget(L_Cd, f, 0);
-    rejilla->addLayout(conBoton(CB_Ciudad, Add_Cd), f++, 1, 1, 3);
+    rejilla->addLayout(Listas::conBoton(CB_Ciudad, Add_Cd), f++, 1, 1, 3);
     rejilla->addWidget(L_Mpio, f, 0);
-    rejilla->addLayout(conBoton(CB_Municipio, Add_Mpio), f++, 1, 1, 3);
+    rejilla->addLayout(Listas::conBoton(CB_Municipio, Add_Mpio), f++, 1, 1, 3);
     rejilla->addWidget(etiquetaDe(QStringLiteral("Teléfono:"), Telefono), f, 0);
     rejilla->addWidget(Telefono, f, 1);
     rejilla->addWidget(etiquetaDe(QStringLiteral("Fax:"), Fax), f, 2);

@@ -56,6 +56,24 @@ QString extraeTablas(QStringList &argumentos)
     return carpeta;
 }
 
+std::optional<QString> leeArgumentos(QStringList &argumentos, int cuantos, const QString &faltan)
+{
+    const QString carpeta = extraeTablas(argumentos);
+    if (carpeta.isEmpty()) {
+        error(QStringLiteral("Falta la carpeta después de --tablas."));
+        return std::nullopt;
+    }
+    if (argumentos.size() < cuantos) {
+        error(faltan);
+        return std::nullopt;
+    }
+    if (argumentos.size() > cuantos) {
+        error(QStringLiteral("Argumento no reconocido: %1").arg(argumentos.at(cuantos)));
+        return std::nullopt;
+    }
+    return carpeta;
+}
+
 void imprime(const QString &linea)
 {
     const QByteArray b = linea.toUtf8();

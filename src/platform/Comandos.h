@@ -2,6 +2,7 @@
 // Subórdenes de solicitud-cli. Cada subsistema registra las suyas desde su propia unidad.
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <functional>
 
 namespace Comandos {
@@ -14,6 +15,10 @@ QString ayuda();
 // Utilidades comunes de las subórdenes.
 // Saca "--tablas DIR" de los argumentos; devuelve la carpeta (la del programa si no viene).
 QString extraeTablas(QStringList &argumentos);
+// Saca "--tablas DIR" y exige exactamente `cuantos` argumentos más: si falta alguno escribe
+// `faltan`, si sobra uno "Argumento no reconocido". Devuelve la carpeta de tablas, o nullopt
+// con el mensaje ya escrito.
+std::optional<QString> leeArgumentos(QStringList &argumentos, int cuantos, const QString &faltan = {});
 void imprime(const QString &linea);        // salida estándar, UTF-8
 void error(const QString &linea);          // salida de error, UTF-8
 }

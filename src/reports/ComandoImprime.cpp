@@ -12,17 +12,11 @@ QString listaReportes() { return Reportes::nombres().join(QStringLiteral(", "));
 
 int imprime(QStringList args)
 {
-    const QString carpeta = Comandos::extraeTablas(args);
-    if (carpeta.isEmpty()) {
-        Comandos::error(QStringLiteral("Falta la carpeta después de --tablas."));
+    const auto tablas = Comandos::leeArgumentos(
+        args, 2, QStringLiteral("Faltan argumentos. Uso: solicitud-cli imprime REPORTE SALIDA.pdf [--tablas DIR]; reportes: %1").arg(listaReportes()));
+    if (!tablas)
         return 2;
-    }
-    if (args.size() != 2) {
-        Comandos::error(args.size() < 2 ? QStringLiteral("Faltan argumentos. Uso: solicitud-cli imprime REPORTE SALIDA.pdf [--tablas DIR]; "
-                                                         "reportes: %1").arg(listaReportes())
-                                        : QStringLiteral("Argumento no reconocido: %1").arg(args.at(2)));
-        return 2;
-    }
+    const QString carpeta = *tablas;
     const QString nombre = args.at(0);
     const QString salida = args.at(1);
     if (!Reportes::existe(nombre)) {

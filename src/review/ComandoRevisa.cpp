@@ -12,15 +12,10 @@ namespace {
 // existen no se crean.
 int revisa(QStringList args)
 {
-    const QString carpeta = Comandos::extraeTablas(args);
-    if (carpeta.isEmpty()) {
-        Comandos::error(QStringLiteral("Falta la carpeta después de --tablas."));
+    const auto tablas = Comandos::leeArgumentos(args, 0);
+    if (!tablas)
         return 2;
-    }
-    if (!args.isEmpty()) {
-        Comandos::error(QStringLiteral("Argumento no reconocido: %1").arg(args.first()));
-        return 2;
-    }
+    const QString carpeta = *tablas;
     if (!QFileInfo(carpeta).isDir()) {
         Comandos::error(QStringLiteral("No existe la carpeta de tablas «%1»; no hay solicitud que revisar.")
                             .arg(QDir::toNativeSeparators(carpeta)));

@@ -5,15 +5,10 @@
 namespace {
 int crea(QStringList args)
 {
-    const QString carpeta = Comandos::extraeTablas(args);
-    if (carpeta.isEmpty()) {
-        Comandos::error(QStringLiteral("Falta la carpeta después de --tablas."));
+    const auto tablas = Comandos::leeArgumentos(args, 0);
+    if (!tablas)
         return 2;
-    }
-    if (!args.isEmpty()) {
-        Comandos::error(QStringLiteral("Argumento no reconocido: %1").arg(args.first()));
-        return 2;
-    }
+    const QString carpeta = *tablas;
     try {
         Base::crea(carpeta);
     } catch (const ErrorBase &e) {
