@@ -268,18 +268,17 @@ bool TW_Predial::Guarda()
 
 void TW_Predial::Btn_GuardarClick()
 {
+    const bool ok = Guarda();
+    if (!ok)
+        dialogos().aviso(QStringLiteral("La información no esta completa"));
     if (Btn_Guardar->text() != kSalir) {
-        const bool ok = Guarda();
         Btn_Direccion->setEnabled(ok);
         Btn_DirTraAval->setEnabled(ok);
         if (ok)
             ponSalir();
-        else
-            dialogos().aviso(QStringLiteral("La información no esta completa"));
-        return;
-    }
-    if (Guarda())
+    } else if (ok) {
         cierraVentana();
+    }
 }
 
 void TW_Predial::abreDomicilio(const QString &tipo)

@@ -15,6 +15,8 @@ using namespace Entradas;
 
 namespace {
 
+const QString kIncompleta = QStringLiteral("La información no esta completa");
+
 const QString kHoy = QStringLiteral("15/03/2004");
 const QString kFechaVacia = QStringLiteral("  /  /    ");
 const QString kTelVacio = QStringLiteral("(    )    -    ");
@@ -167,7 +169,7 @@ void barre(Entorno &e, const Forma &f)
 
 // Fechas que cada ventana trata igual: una válida, una de dos cifras de año, el 29 de febrero
 // de un bisiesto y las que el programa no acepta por el año (rechazadas con su mensaje).
-void fechasComunes(const char *prefijo, const char *campo, const QString &celda)
+void fechasComunes(const char *prefijo, const char *campo, const QString &celda, const QStringList &rechazo = {})
 {
     auto fila = [&](const char *nombre, const char *tecleado, const QString &queda, const QStringList &mensajes, bool guarda) {
         QTest::addRow("%s%s, %s", prefijo, campo, nombre) << QString::fromLatin1(campo) << QString::fromLatin1(tecleado) << queda
@@ -176,8 +178,8 @@ void fechasComunes(const char *prefijo, const char *campo, const QString &celda)
     fila("válida", "07071970", QStringLiteral("07/07/1970"), {}, true);
     fila("año de dos cifras", "070770", QStringLiteral("07/07/1970"), {}, true);
     fila("29 de febrero de 2004", "29022004", QStringLiteral("29/02/2004"), {}, true);
-    fila("año 2021", "01012021", QStringLiteral("01/01/2021"), {kAnio}, false);
-    fila("año 1899", "31121899", QStringLiteral("31/12/1899"), {kAnio}, false);
+    fila("año 2021", "01012021", QStringLiteral("01/01/2021"), QStringList{kAnio} + rechazo, false);
+    fila("año 1899", "31121899", QStringLiteral("31/12/1899"), QStringList{kAnio} + rechazo, false);
 }
 
 // Letras (la máscara no las deja entrar), campo vacío y fechas que no existen: éstas se
@@ -229,7 +231,7 @@ private slots:
     }
 
     // Predio y empleo del aval: con la fila guardada el botón es "Salir", que guarda y cierra; si
-    // no puede guardar, la ventana se queda.
+    // no puede guardar, avisa y la ventana se queda.
     void predial_data()
     {
         columnas();
@@ -238,21 +240,21 @@ private slots:
                "Aval", 1);
         for (const auto &[campo, columna] : {std::pair{"ME_Fecha", "Fec_Registro"}, std::pair{"ME_FecIngreso", "Fec_Ingreso"}}) {
             const QString c = celda("Aval", 1, columna);
-            fechasComunes("", campo, c);
+            fechasComunes("", campo, c, {kIncompleta});
             // Vacía queda nula; la que no existe se vuelve la de hoy.
             fechasMalas("", campo, c, kFechaVacia, QStringLiteral("NULL"));
         }
         const QString tiempo = celda("Aval", 1, "Tiempo");
         auto anios = [&](const char *nombre, const char *tecleado, const char *queda, bool guarda, const char *guardado) {
             QTest::addRow("ME_anios, %s", nombre) << QStringLiteral("ME_anios") << QString::fromLatin1(tecleado)
-                                                  << QString::fromLatin1(queda) << QStringList() << guarda << tiempo
-                                                  << QString::fromLatin1(guardado);
+                                                  << QString::fromLatin1(queda) << (guarda ? QStringList() : QStringList{kIncompleta})
+                                                  << guarda << tiempo << QString::fromLatin1(guardado);
         };
         anios("una cifra", "7", "7 ", true, "7");
         anios("dos cifras", "99", "99", true, "99");
         anios("tres cifras", "123", "12", true, "12");
         anios("signo", "-5", "5 ", true, "5");
-        // Sin años no se guarda: "Salir" deja la ventana abierta, como la primera vez no guardada.
+        // Sin años no se guarda: "Salir" avisa y deja la ventana abierta.
         anios("letras", "ab", "  ", false, "");
         anios("vacío", "", "  ", false, "");
     }
