@@ -267,6 +267,32 @@ bool ListaRegistros::valida() const
     return true;
 }
 
+bool ListaRegistros::algoCapturado() const
+{
+    for (const CampoLista &c : m_def.campos) {
+        if (!c.seLimpia)
+            continue;
+        QString t = texto(c).trimmed();
+        switch (c.clase) {
+        case Clase::Promedio:
+            t.remove(u'.');
+            [[fallthrough]];
+        case Clase::Texto:
+        case Clase::Recortado:
+        case Clase::Entero:
+        case Clase::Anio:
+            if (!t.trimmed().isEmpty())
+                return true;
+            break;
+        case Clase::Fecha:
+        case Clase::Opcion:
+        case Clase::Titulado:
+            break;
+        }
+    }
+    return false;
+}
+
 bool ListaRegistros::guarda(QChar modo)
 {
     if (!valida())
@@ -311,6 +337,15 @@ bool ListaRegistros::cambio(int nuevo)
             m_selector->setValue(m_actual);
         };
         try {
+            // Un registro a medias no se guarda; si tiene algo escrito, perderlo en silencio
+            // al moverse sería perder lo capturado: se avisa y se queda en él.
+            if (!valida() && algoCapturado()) {
+                dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
+                regresa();
+                if (m_def.foco)
+                    m_def.foco->setFocus();
+                return false;
+            }
             guarda(m_guardado ? u'U' : u'I');
         } catch (const Detenido &) {
             regresa();

@@ -77,11 +77,15 @@ public:
     void habilita(bool si);
     void limpia();
     bool valida() const;
+    // Algo se escribió en los campos que se limpian (fechas, listas y casillas siempre tienen
+    // algo): un registro incompleto con algo escrito no se deja sin avisar.
+    bool algoCapturado() const;
     // 'I' inserta, otro modo actualiza la fila mostrada. false si no se guardó.
     // Lanza CamposVitae::Detenido si una fecha o un año no son reales.
     bool guarda(QChar modo);
     // Cambio del selector (también cuando lo mueve el programa). false si el registro que se
-    // dejaba no pudo revisarse: el selector vuelve a él y los campos conservan lo escrito.
+    // dejaba no pudo revisarse, o está incompleto con algo escrito (se avisa): el selector
+    // vuelve a él y los campos conservan lo escrito.
     bool cambio(int nuevo);
     void borra();                     // entrada del menú "Borra …"
     void abre();                      // al crear la ventana

@@ -237,8 +237,9 @@ private slots:
             // El año 0000 no existe (la entrega no podría escribirlo): se detiene como el incompleto.
             fila(campo, "año 0000", "0000", "0000", kIgual, {kAnioCero}, "0000");
             fila(campo, "año 0001", "0001", "0001", "01/01/0001", {}, "0001");
-            // En blanco: el grado lo guarda nulo; en la lista es obligatorio y no se guarda.
-            fila(campo, "en blanco", "", "    ", lista ? kIgual : QStringLiteral("NULL"), {}, lista ? antes : QStringLiteral("    "));
+            // En blanco: el grado lo guarda nulo; en la lista es obligatorio: avisa y se queda.
+            fila(campo, "en blanco", "", "    ", lista ? kIgual : QStringLiteral("NULL"), lista ? QStringList{kIncompleto} : QStringList{},
+                 QStringLiteral("    "));
             // Incompleto: se detiene con lo escrito en pantalla para corregirlo.
             fila(campo, "dos dígitos", "98", "98  ", kIgual, {kAnio}, "98  ");
         }
@@ -258,18 +259,19 @@ private slots:
                  lista ? QStringLiteral("10.00") : QStringLiteral("09.20"));
         }
         fila("W_Vitae3/Promedio", "en blanco", "", "  .  ", kIgual, {kNoNumero, kIncompleto}, "10.00", true);
-        // Meses de la beca y porcentajes de idioma: tres dígitos, obligatorios (en blanco no se guarda).
+        // Meses de la beca y porcentajes de idioma: tres dígitos, obligatorios (en blanco avisa y
+        // se queda en el registro, con lo escrito).
         fila("W_Vitae1/meses", "letras", "3x6", "36 ", "36", {}, "36 ");
         fila("W_Vitae1/meses", "de más", "1234", "123", "123", {}, "123");
         fila("W_Vitae1/meses", "cero", "000", "000", "0", {}, "0  ");
-        fila("W_Vitae1/meses", "en blanco", "", "   ", kIgual, {}, "12 ");
-        fila("W_Vitae1/meses", "en blanco", "", "   ", kIgual, {}, "12 ", true);
+        fila("W_Vitae1/meses", "en blanco", "", "   ", kIgual, {kIncompleto}, "   ");
+        fila("W_Vitae1/meses", "en blanco", "", "   ", kIgual, {kIncompleto}, "   ", true);
         for (const char *campo : {"W_Vitae3/Escritura", "W_Vitae3/Lectura", "W_Vitae3/Comprension"}) {
             const QString antes = QByteArray(campo).endsWith("Escritura") ? "60 " : QByteArray(campo).endsWith("Lectura") ? "80 " : "70 ";
             fila(campo, "letras", "8a5", "85 ", "85", {}, "85 ");
             fila(campo, "mayor a 100", "999", "999", "999", {}, "999");
             fila(campo, "de más", "1000", "100", "100", {}, "100");
-            fila(campo, "en blanco", "", "   ", kIgual, {}, antes);
+            fila(campo, "en blanco", "", "   ", kIgual, {kIncompleto}, "   ");
         }
         fila("W_Vitae3/Escritura", "mayor a 100", "999", "999", "999", {}, "999", true);
         // Expediente del SNI: seis dígitos; en blanco se guarda 0 (ya no es miembro).

@@ -98,7 +98,9 @@ private slots:
                                                                   << QStringList();
         QTest::newRow("volver y salir actualiza por la clave") << "" << "1;L=A;G=G;M=1;2;1;L=AA;2" << "1:AA:" << 2 << "" << hueco
                                                                << QStringList();
-        QTest::newRow("incompleto no se guarda ni avisa") << "" << "1;L=A;M=1;2" << "" << 2 << "" << hueco << QStringList();
+        QTest::newRow("incompleto con algo escrito: avisa y se queda") << "" << "1;L=A;M=1;2" << "" << 1 << "A" << hueco
+                                                                      << QStringList{incompleto};
+        QTest::newRow("vacío: se deja sin aviso") << "" << "1;2" << "" << 2 << "" << hueco << QStringList();
         QTest::newRow("una comilla se guarda como se escribe") << "" << "1;L=O'HARA;G=G;M=1;0" << "1:O'HARA:" << 0 << "" << hueco
                                                                << QStringList();
         QTest::newRow("fecha en blanco se guarda nula") << "" << "1;L=A;G=G;M=1;F=  /  /    ;0" << "1:A:" << 0 << "" << hueco
