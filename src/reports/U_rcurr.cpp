@@ -1,8 +1,8 @@
 #include "reports/U_rcurr.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
+#include "reports/Impresion.h"
 #include "reports/Reportes.h"
-#include "shell/Ventana.h"
 
 #include <QCloseEvent>
 #include <initializer_list>
@@ -33,10 +33,7 @@ TR_Curriculum::TR_Curriculum(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("R_Curriculum"));
     setWindowTitle(QStringLiteral("Curriculum Vitae"));
-    // Un nombre o apellido vacío (NULL) no debe borrar el nombre completo del encabezado.
-    Q_Becario.ponSql(QStringLiteral("select coalesce(nombre_1,'')||' '||coalesce(nombre_2,'')||' '||coalesce(paterno,'')||' '||coalesce(materno,'') nom \n"
-                                    "from persona \n"
-                                    "where tipo='SOL'"));
+    Q_Becario.ponSql(Impresion::solicitanteSql(Impresion::Orden::NombrePrimero, QStringLiteral("nom")));
     Q_Escolar.ponSql(QStringLiteral("Select nivel, nombre, tipo, fecha_ini, fecha_fin, promedio, carrera\n"
                                     " from Escolar\n"
                                     "Where nivel<>'OTR';"));
@@ -344,14 +341,4 @@ void TR_Curriculum::Arma()
     pie.pagina(ancho - 40, 19, QStringLiteral("Página: ")).alinea(Qt::AlignRight, 40).llamado(QStringLiteral("Pagina"));
 }
 
-namespace {
-Informe::Documento documentoCurriculum()
-{
-    TR_Curriculum r;
-    Informe::Documento d = r.Documento();
-    r.close();
-    return d;
-}
-} // namespace
-
-REGISTRA_REPORTE(curriculum, "curriculum", "currículum vitae del solicitante", documentoCurriculum)
+REGISTRA_REPORTE(curriculum, "curriculum", "currículum vitae del solicitante", Impresion::documento<TR_Curriculum>)

@@ -1,23 +1,16 @@
 #include "reports/U_rdacad.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
+#include "reports/Impresion.h"
 #include "reports/Reportes.h"
-#include "shell/U_inicial.h"
 
 #include <QCloseEvent>
 #include <QPainter>
-#include <QProgressBar>
 
 using Informe::Elemento;
 using Informe::TipoBanda;
 
 namespace {
-
-void progreso(int n)
-{
-    if (TW_Inicial *w = W_Inicial(); w && w->G_Cargando)
-        w->G_Cargando->setValue(n);
-}
 
 // Dibujo del encabezado: caja apaisada de 143 × 49 (a 96 ppp) con el emblema a la izquierda,
 // para que el emblema no se deforme al estirarse a la caja.
@@ -65,12 +58,11 @@ TR_DatAcad::~TR_DatAcad() = default;
 
 void TR_DatAcad::FormCreate()
 {
-    progreso(0);
-    // Sin segundo nombre (NULL) el nombre completo no debe quedar vacío: coalesce.
-    Q_Becario.abre(QStringLiteral("SELECT coalesce(P.Nombre_1,'')||' '||coalesce(P.Nombre_2,'')||' '||\n"
-                                  "coalesce(P.Paterno,'')||' '||coalesce(P.Materno,'') NOMBRE, Edo_civil\n"
+    Ventana::progreso(0);
+    Q_Becario.abre(QStringLiteral("SELECT %1 NOMBRE, Edo_civil\n"
                                   "FROM Persona P\n"
-                                  "WHERE P.Tipo = 'SOL'"));
+                                  "WHERE P.Tipo = 'SOL'")
+                       .arg(Impresion::nombreSql(Impresion::Orden::NombrePrimero, QStringLiteral("P"))));
     Q_Gral.abre(QStringLiteral("SELECT Gral.Expbecaant, Gral.Expbecacony,Gral.SolBecaCony,\n"
                                "Gral.Subdisciplina,Gral.Ingreso_Mensual,Gral.Egel,\n"
                                "G1.Nombre as GRADO_INI,\n"
@@ -88,14 +80,14 @@ void TR_DatAcad::FormCreate()
     Q_Curso.ponSql(QStringLiteral("Select Nombre\nFrom Cat_Cursos\nWhere Clave=:P_Curso"));
     Q_Curso.parametro(QStringLiteral("P_Curso"), Q_Gral.campo(QStringLiteral("Curso")).entero());
     Q_Curso.abre();
-    progreso(25);
+    Ventana::progreso(25);
     Q_AreaConv.abre(QStringLiteral("Select  A.Nombre as AREA, D.Nombre as DISCIPLINA\n"
                                    "From Cat_Area A, Cat_Disc D, General Gral\n"
                                    "Where Gral.Area = A.Clave\n"
                                    "AND Gral.Disciplina = D.Clave"));
-    progreso(50);
+    Ventana::progreso(50);
     Q_InstOpc.abre(QStringLiteral("SELECT B.*,\nI.Clave Cve,\nI.Nombre ESCU\nFROM Beca B, Institucion I\nWHERE B.Escuela =I.Clave\nORDER BY B.Clave"));
-    progreso(75);
+    Ventana::progreso(75);
     Q_DirInstOpc.abre(QStringLiteral("SELECT B.*,\n"
                                      "I.Clave Cve,\n"
                                      "I.Nombre ESCU,\n"
@@ -114,7 +106,7 @@ void TR_DatAcad::FormCreate()
                                      "AND B.Escuela =I.Clave\n"
                                      "AND B.Tipo=D.Tipo\n"
                                      "Order By  B.Tipo"));
-    progreso(100);
+    Ventana::progreso(100);
 }
 
 void TR_DatAcad::closeEvent(QCloseEvent *e)
@@ -317,30 +309,9 @@ void TR_DatAcad::Arma()
     pie.pagina(ancho - 40, 14, QStringLiteral("Página: ")).alinea(Qt::AlignRight, 40).tamano(8).llamado(QStringLiteral("Pagina"));
 }
 
-void Imprime_DatAcad(QWidget *padre)
-{
-    TR_DatAcad r(padre);
-    progreso(0);
-    r.Muestra();
-    r.close();
-}
+void Imprime_DatAcad(QWidget *padre) { Impresion::muestra<TR_DatAcad>(padre, true); }
 
-QString Escribe_DatAcad(const QString &archivo)
-{
-    TR_DatAcad r;
-    const Informe::Documento d = r.Documento();
-    r.close();
-    return Informe::escribePdf(d, archivo);
-}
+QString Escribe_DatAcad(const QString &archivo) { return Impresion::escribe<TR_DatAcad>(archivo); }
 
-namespace {
-Informe::Documento documentoAcademicos()
-{
-    TR_DatAcad r;
-    Informe::Documento d = r.Documento();
-    r.close();
-    return d;
-}
-} // namespace
-
-REGISTRA_REPORTE(academicos, "academicos", "datos académicos: programa, opciones de institución y motivos", documentoAcademicos)
+REGISTRA_REPORTE(academicos, "academicos", "datos académicos: programa, opciones de institución y motivos",
+                 Impresion::documento<TR_DatAcad>)

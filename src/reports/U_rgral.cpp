@@ -1,24 +1,17 @@
 #include "reports/U_rgral.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
+#include "reports/Impresion.h"
 #include "reports/Reportes.h"
 #include "shell/U_inicial.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QTextDocument>
-#include <QProgressBar>
 
 using Informe::TipoBanda;
 
 namespace {
-
-// Avance en la barra del marco, si el marco existe (la línea de órdenes no lo tiene).
-void progreso(int n)
-{
-    if (TW_Inicial *w = W_Inicial(); w && w->G_Cargando)
-        w->G_Cargando->setValue(n);
-}
 
 qint64 consultaEntero(const QString &sql)
 {
@@ -31,8 +24,7 @@ qint64 consultaEntero(const QString &sql)
 
 // Las partes de un nombre o de un domicilio pueden estar vacías (NULL): coalesce evita que
 // una sola parte vacía borre todo el texto concatenado.
-const QString kNombre = QStringLiteral(
-    "coalesce(%1nombre_1,'')||' '||coalesce(%1nombre_2,'')||' '||coalesce(%1paterno,'')||' '||coalesce(%1materno,'')");
+QString nombre(const QString &tabla = {}) { return Impresion::nombreSql(Impresion::Orden::NombrePrimero, tabla); }
 const QString kCalle = QStringLiteral(
     "'Calle '||coalesce(b.calle,'')||' num '||coalesce(b.numero,'')||' int '||coalesce(b.interior,'') as calle,"
     "'Colonia '||coalesce(b.colonia,'')||'     C.P. '||coalesce(b.cp,'') as colonia");
@@ -111,33 +103,33 @@ TR_DatGrales::~TR_DatGrales() = default;
 
 void TR_DatGrales::FormCreate()
 {
-    progreso(0);
+    Ventana::progreso(0);
     Q_Bec.abre(QStringLiteral("select %1 nom, a.curp, a.rfc, a.sexo, a.edo_civil, a.fec_nac, %2,\n"
                               "b.telefono, b.fax, b.correo,\n"
                               "coalesce(cd.nombre,'')||','||coalesce(edo.nombre,'')||','||coalesce(pais.nombre,'') nacimiento\n"
                               "from persona a, domicilio b, Cat_Ciudad cd, Cat_Estado edo, Cat_Pais Pais\n"
                               "where a.tipo='SOL' and a.Clave=b.Persona_clave and b.tipo='ACT'\n"
                               "and a.Ciudad_nac=cd.clave and cd.estado_clave=edo.clave and edo.pais_clave=pais.clave")
-                   .arg(kNombre.arg(QStringLiteral("a.")), kCalle));
+                   .arg(nombre(QStringLiteral("a")), kCalle));
     for (int n = 1; n <= 5; ++n)
-        dependiente(n)->abre(QStringLiteral("select tipo,%1\nas nom,fec_nac,sexo from persona where tipo=:tipo ").arg(kNombre.arg(QString())),
+        dependiente(n)->abre(QStringLiteral("select tipo,%1\nas nom,fec_nac,sexo from persona where tipo=:tipo ").arg(nombre()),
                              {{QStringLiteral("tipo"), kDependiente[n - 1]}});
-    progreso(25);
+    Ventana::progreso(25);
     Q_DatAcc.abre(QStringLiteral("select %1 nom,\n"
                                  "          a.rfc,a.sexo,a.edo_civil,a.fec_nac,%2,b.telefono,b.fax,b.correo\n"
                                  "from persona a,domicilio b\n"
                                  "where b.tipo='ACC'\n"
                                  "and b.Tipo=a.Tipo")
-                      .arg(kNombre.arg(QStringLiteral("a.")), kCalle));
+                      .arg(nombre(QStringLiteral("a")), kCalle));
     const QString municipio = QStringLiteral("select 'Mun. o Del. '||coalesce(c.nombre,'')||', '||coalesce(b.nombre,'') domici\n"
                                              "from domicilio a, cat_estado b,cat_municipio c\n"
                                              "where a.tipo=:tipo\n"
                                              "and a.estado_clave=b.clave\n"
                                              "and a.municipio_clave=c.clave");
     Q_DirAct.abre(municipio, {{QStringLiteral("tipo"), QStringLiteral("ACT")}});
-    progreso(50);
+    Ventana::progreso(50);
     Q_DirAcc.abre(municipio, {{QStringLiteral("tipo"), QStringLiteral("ACC")}});
-    progreso(75);
+    Ventana::progreso(75);
     Convocatoria();
     Q_DatExt.abre(QStringLiteral("select %1,b.telefono,b.fax,b.correo\nfrom domicilio b where b.tipo='EXT'").arg(kCalle));
     Q_DirExt.abre(QStringLiteral("select coalesce(d.nombre,'')||', '||coalesce(c.nombre,'')||', '||coalesce(b.nombre,'') domici\n"
@@ -145,7 +137,7 @@ void TR_DatGrales::FormCreate()
                                  "where a.pais_clave=b.clave and a.estado_clave=c.clave\n"
                                  "and a.ciudad_clave=d.clave\n"
                                  "and a.tipo='EXT'"));
-    progreso(100);
+    Ventana::progreso(100);
 }
 
 void TR_DatGrales::Convocatoria()
@@ -356,30 +348,9 @@ void TR_DatGrales::Arma()
     res.pagina(ancho - 42, 246, QStringLiteral("Página: ")).alinea(Qt::AlignRight, 40).llamado(QStringLiteral("Pagina"));
 }
 
-void Imprime_DatGrales(QWidget *padre)
-{
-    TR_DatGrales r(padre);
-    progreso(0);
-    r.Muestra();
-    r.close();
-}
+void Imprime_DatGrales(QWidget *padre) { Impresion::muestra<TR_DatGrales>(padre, true); }
 
-QString Escribe_DatGrales(const QString &archivo)
-{
-    TR_DatGrales r;
-    const Informe::Documento d = r.Documento();
-    r.close();
-    return Informe::escribePdf(d, archivo);
-}
+QString Escribe_DatGrales(const QString &archivo) { return Impresion::escribe<TR_DatGrales>(archivo); }
 
-namespace {
-Informe::Documento documentoGenerales()
-{
-    TR_DatGrales r;
-    Informe::Documento d = r.Documento();
-    r.close();
-    return d;
-}
-} // namespace
-
-REGISTRA_REPORTE(generales, "generales", "datos generales del solicitante y la declaración firmada (dos hojas)", documentoGenerales)
+REGISTRA_REPORTE(generales, "generales", "datos generales del solicitante y la declaración firmada (dos hojas)",
+                 Impresion::documento<TR_DatGrales>)

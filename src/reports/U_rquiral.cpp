@@ -2,6 +2,7 @@
 #include "platform/Reloj.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
+#include "reports/Impresion.h"
 #include "reports/Reportes.h"
 #include "shell/Comunes.h"
 
@@ -10,16 +11,13 @@
 using Informe::TipoBanda;
 
 namespace {
-// En SQLite una parte NULL de una concatenación vuelve NULL el texto entero (un segundo
-// nombre o un número interior vacío borraría el nombre o la calle): cada parte va con coalesce.
+// En SQLite una parte NULL de una concatenación vuelve NULL el texto entero (un número
+// interior vacío borraría la calle): cada parte va con coalesce.
 QString c(const char *columna) { return QStringLiteral("coalesce(%1,'')").arg(QLatin1String(columna)); }
 
 QString nombreCompleto(const char *alias)
 {
-    const QString a = QLatin1String(alias);
-    return QStringLiteral("coalesce(%1.Paterno,'')||' '||coalesce(%1.Materno,'')||' '||coalesce(%1.Nombre_1,'')||' '||"
-                          "coalesce(%1.Nombre_2,'')")
-        .arg(a);
+    return Impresion::nombreSql(Impresion::Orden::ApellidosPrimero, QLatin1String(alias));
 }
 
 QString direccion(const QString &tipo)
@@ -68,10 +66,7 @@ TW_Quiral::TW_Quiral(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("W_Quiral"));
     setWindowTitle(QStringLiteral("Formato de credito educativo."));
-    Q_Becario.abre(QStringLiteral("Select %1 Becario\n"
-                                  "From Persona\n"
-                                  "Where Tipo='SOL'")
-                       .arg(nombreCompleto("Persona")));
+    Q_Becario.abre(Impresion::solicitanteSql(Impresion::Orden::ApellidosPrimero, QStringLiteral("Becario")));
     // En orden de referencia (RE1 a RE4).
     Q_Referencia.abre(QStringLiteral("Select %1 Acc,\n"
                                      "           %2||' '||%3||' '||%4||' '||%5||','||%6||','||%7||','||%8 Calle,\n"
@@ -173,6 +168,18 @@ void TW_Quiral::Arma()
         return t.texto(x0, y, texto).negrita();
     };
     const double xDerecha = 105;   // segundo par de un renglón
+    // Calle, colonia, municipio, y código postal con entidad: cuatro renglones, con las
+    // etiquetas tal como las escribe cada bloque. Deja `y` en el cuarto.
+    auto domicilio = [&](const Consulta &q, const QString &pre, const char *const (&etiquetas)[5]) {
+        const char *const columnas[] = {"Calle", "Col", "Mun"};
+        for (int i = 0; i < 3; ++i) {
+            const QString columna = QLatin1String(columnas[i]);
+            par(x0, QString::fromUtf8(etiquetas[i]), xFin, q, columna, pre + columna);
+            y += renglon;
+        }
+        par(x0, QString::fromUtf8(etiquetas[3]), xDerecha - 2, q, QStringLiteral("Cp"), pre + QStringLiteral("Cp"));
+        par(xDerecha, QString::fromUtf8(etiquetas[4]), xFin, q, QStringLiteral("Edo"), pre + QStringLiteral("Edo"));
+    };
 
     par(x0, QStringLiteral("NOMBRE DEL ACREDITADO: "), xFin, Q_Becario, QStringLiteral("Becario"), QStringLiteral("Becario"));
     y += renglon;
@@ -195,14 +202,8 @@ void TW_Quiral::Arma()
     // Domicilio particular del avalista.
     encabezado(QStringLiteral("DOMICILIO PARTICULAR DEL AVALISTA:"));
     y += renglon;
-    par(x0, QStringLiteral("CALLE Y N°. :"), xFin, Q_Aval, QStringLiteral("Calle"), QStringLiteral("AvalCalle"));
-    y += renglon;
-    par(x0, QStringLiteral("COLONIA O FRACCIONAMIENTO:"), xFin, Q_Aval, QStringLiteral("Col"), QStringLiteral("AvalCol"));
-    y += renglon;
-    par(x0, QStringLiteral("DELEGACION O MUNICIPIO:"), xFin, Q_Aval, QStringLiteral("Mun"), QStringLiteral("AvalMun"));
-    y += renglon;
-    par(x0, QStringLiteral("C.P. :"), xDerecha - 2, Q_Aval, QStringLiteral("Cp"), QStringLiteral("AvalCp"));
-    par(xDerecha, QStringLiteral("ENTIDAD FEDERATIVA:"), xFin, Q_Aval, QStringLiteral("Edo"), QStringLiteral("AvalEdo"));
+    domicilio(Q_Aval, QStringLiteral("Aval"),
+              {"CALLE Y N°. :", "COLONIA O FRACCIONAMIENTO:", "DELEGACION O MUNICIPIO:", "C.P. :", "ENTIDAD FEDERATIVA:"});
     y += renglon;
     par(x0, QStringLiteral("TELEFONO:"), xFin, Q_Aval, QStringLiteral("Tel"), QStringLiteral("AvalTel"));
     y += renglon;
@@ -214,14 +215,8 @@ void TW_Quiral::Arma()
               QStringLiteral("Cta_Predial"));
     }
     y += renglon;
-    par(x0, QStringLiteral("CALLE Y N°.: "), xFin, Q_DirAvp, QStringLiteral("Calle"), QStringLiteral("AvpCalle"));
-    y += renglon;
-    par(x0, QStringLiteral("COLONIA O FRACCIONAMIENTO:"), xFin, Q_DirAvp, QStringLiteral("Col"), QStringLiteral("AvpCol"));
-    y += renglon;
-    par(x0, QStringLiteral("DELEGACION O MUNICIPIO:"), xFin, Q_DirAvp, QStringLiteral("Mun"), QStringLiteral("AvpMun"));
-    y += renglon;
-    par(x0, QStringLiteral("C.P.:"), xDerecha - 2, Q_DirAvp, QStringLiteral("Cp"), QStringLiteral("AvpCp"));
-    par(xDerecha, QStringLiteral("ENTIDAD FEDERATIVA:"), xFin, Q_DirAvp, QStringLiteral("Edo"), QStringLiteral("AvpEdo"));
+    domicilio(Q_DirAvp, QStringLiteral("Avp"),
+              {"CALLE Y N°.: ", "COLONIA O FRACCIONAMIENTO:", "DELEGACION O MUNICIPIO:", "C.P.:", "ENTIDAD FEDERATIVA:"});
     y += renglon;
 
     // Registro público.
@@ -246,14 +241,8 @@ void TW_Quiral::Arma()
     y += renglon;
     par(x0, QStringLiteral("FECHA DE INGRESO:"), xFin, Q_Aval, QStringLiteral("Fec_Ingreso"), QStringLiteral("Fec_Ingreso"));
     y += renglon;
-    par(x0, QStringLiteral("CALLE Y N°.:"), xFin, Q_DirAvt, QStringLiteral("Calle"), QStringLiteral("AvtCalle"));
-    y += renglon;
-    par(x0, QStringLiteral("COLONIA O FRACCIONAMIENTO :"), xFin, Q_DirAvt, QStringLiteral("Col"), QStringLiteral("AvtCol"));
-    y += renglon;
-    par(x0, QStringLiteral("DELEGACION O MUNICIPIO:"), xFin, Q_DirAvt, QStringLiteral("Mun"), QStringLiteral("AvtMun"));
-    y += renglon;
-    par(x0, QStringLiteral("C. P. : "), xDerecha - 2, Q_DirAvt, QStringLiteral("Cp"), QStringLiteral("AvtCp"));
-    par(xDerecha, QStringLiteral("ENTIDAD FEDERATIVA :"), xFin, Q_DirAvt, QStringLiteral("Edo"), QStringLiteral("AvtEdo"));
+    domicilio(Q_DirAvt, QStringLiteral("Avt"),
+              {"CALLE Y N°.:", "COLONIA O FRACCIONAMIENTO :", "DELEGACION O MUNICIPIO:", "C. P. : ", "ENTIDAD FEDERATIVA :"});
     y += renglon + 1.5;
     {
         auto &e = etiqueta(x0, y, QStringLiteral("EL AVALISTA DECLARA CONOCER AL SOLICITANTE DESDE HACE:  "));
@@ -289,30 +278,33 @@ void TW_Quiral::Arma()
         b.campo(xImporte, 0.5, anchoImporte, q, QStringLiteral("Monto")).alinea(Qt::AlignRight).llamado(nombre + QStringLiteral("Monto"));
     };
 
-    // Sección A: sale sólo con sus líneas.
-    auto &ca = r.banda(TipoBanda::EncabezadoSeccion, 40).llamada(QStringLiteral("EncabezadoA"));
-    ca.texto(0, 2, QStringLiteral("INFORMACION RELATIVA AL FINANCIAMIENTO"), ancho).alinea(Qt::AlignHCenter).negrita().tamano(9);
-    ca.texto(x0, 8, QStringLiteral("A: SI TIENE EN TRAMITE O CONCEDIDA ALGUNA BECA PARA CUBRIR PARTE DE LOS GASTOS "));
-    ca.texto(x0, 11.5, QStringLiteral("QUE ORIGINEN SUS ESTUDIOS, INDIQUE EL NOMBRE DE QUIEN LA OTORGA."));
-    cajaNombre(ca, 16, QStringLiteral("Nombre_A"));
-    ca.texto(x0, 28, QStringLiteral("NOTA: INDIQUE EL IMPORTE TOTAL DEL FINANCIAMIENTO, ASI COMO LOS CONCEPTOS FINANCIADOS")).negrita();
-    ca.texto(x0 + 2, 34, QStringLiteral("CONCEPTOS"));
-    ca.texto(xImporte, 34, QStringLiteral("IMPORTES:"), anchoImporte).alinea(Qt::AlignRight);
-    ca.linea(x0, 38.5, xFin, 38.5).grueso(0.2);
-    lineaConcepto(Q_DetA, QStringLiteral("A"));
-
-    // Sección B.
-    auto &cb = r.banda(TipoBanda::EncabezadoSeccion, 36).llamada(QStringLiteral("EncabezadoB"));
-    cb.texto(x0, 4, QStringLiteral("B: SI CUENTA CON UNA APORTACION PERSONAL, FAMILIAR O DE ALGUNA INSTITUCION O PERSONA"));
-    cb.texto(x0, 7.5, QStringLiteral("PARA CUBRIR PARTE DE LOS GASTOS QUE ORIGINEN SUS ESTUDIOS, INDIQUE LA FUENTE"));
-    cajaNombre(cb, 12, QStringLiteral("Nombre_B"));
-    cb.texto(x0, 24, QStringLiteral("NOTA: INDIQUE EL IMPORTE TOTAL DE LA APORTACION, ASI COMO LOS CONCEPTOS A CUBRIR POR DICHA "
-                                    "APORTACION."))
-        .negrita();
-    cb.texto(x0 + 2, 30, QStringLiteral("CONCEPTOS"));
-    cb.texto(xImporte, 30, QStringLiteral("IMPORTES"), anchoImporte).alinea(Qt::AlignRight);
-    cb.linea(x0, 34.5, xFin, 34.5).grueso(0.2);
-    lineaConcepto(Q_DetB, QStringLiteral("B"));
+    // Secciones A y B: cada una sale sólo con sus líneas. La A lleva arriba el título del
+    // financiamiento; lo demás baja con él.
+    auto seccion = [&](Consulta &q, const QString &letra, const QString &titulo, const QString &pregunta1,
+                       const QString &pregunta2, const QString &nota, const QString &importes) {
+        const double arriba = titulo.isEmpty() ? 4 : 8;
+        auto &b = r.banda(TipoBanda::EncabezadoSeccion, arriba + 32).llamada(QStringLiteral("Encabezado") + letra);
+        if (!titulo.isEmpty())
+            b.texto(0, 2, titulo, ancho).alinea(Qt::AlignHCenter).negrita().tamano(9);
+        b.texto(x0, arriba, pregunta1);
+        b.texto(x0, arriba + 3.5, pregunta2);
+        cajaNombre(b, arriba + 8, QStringLiteral("Nombre_") + letra);
+        b.texto(x0, arriba + 20, nota).negrita();
+        b.texto(x0 + 2, arriba + 26, QStringLiteral("CONCEPTOS"));
+        b.texto(xImporte, arriba + 26, importes, anchoImporte).alinea(Qt::AlignRight);
+        b.linea(x0, arriba + 30.5, xFin, arriba + 30.5).grueso(0.2);
+        lineaConcepto(q, letra);
+    };
+    seccion(Q_DetA, QStringLiteral("A"), QStringLiteral("INFORMACION RELATIVA AL FINANCIAMIENTO"),
+            QStringLiteral("A: SI TIENE EN TRAMITE O CONCEDIDA ALGUNA BECA PARA CUBRIR PARTE DE LOS GASTOS "),
+            QStringLiteral("QUE ORIGINEN SUS ESTUDIOS, INDIQUE EL NOMBRE DE QUIEN LA OTORGA."),
+            QStringLiteral("NOTA: INDIQUE EL IMPORTE TOTAL DEL FINANCIAMIENTO, ASI COMO LOS CONCEPTOS FINANCIADOS"),
+            QStringLiteral("IMPORTES:"));
+    seccion(Q_DetB, QStringLiteral("B"), QString(),
+            QStringLiteral("B: SI CUENTA CON UNA APORTACION PERSONAL, FAMILIAR O DE ALGUNA INSTITUCION O PERSONA"),
+            QStringLiteral("PARA CUBRIR PARTE DE LOS GASTOS QUE ORIGINEN SUS ESTUDIOS, INDIQUE LA FUENTE"),
+            QStringLiteral("NOTA: INDIQUE EL IMPORTE TOTAL DE LA APORTACION, ASI COMO LOS CONCEPTOS A CUBRIR POR DICHA APORTACION."),
+            QStringLiteral("IMPORTES"));
 
     // Sección C y referencias: el encabezado (con el sueldo mensual) sale con la primera referencia.
     const double xDomicilio = 62, xTelefono = 160;
@@ -338,22 +330,7 @@ void TW_Quiral::Arma()
     pie.texto(0, 2.5, QStringLiteral("FIRMA DEL SOLICITANTE.  "), xFin).alinea(Qt::AlignRight).negrita().llamado(QStringLiteral("Firma"));
 }
 
-void Imprime_Quiral(QWidget *padre)
-{
-    TW_Quiral w(padre);
-    w.Muestra();
-    w.close();
-}
-
-namespace {
-Informe::Documento documentoQuiral()
-{
-    TW_Quiral w;
-    Informe::Documento d = w.Documento();
-    w.close();
-    return d;
-}
-} // namespace
+void Imprime_Quiral(QWidget *padre) { Impresion::muestra<TW_Quiral>(padre); }
 
 REGISTRA_REPORTE(quiral, "quiral", "formato del crédito educativo del fideicomiso (avalista, financiamiento y referencias)",
-                 documentoQuiral)
+                 Impresion::documento<TW_Quiral>)

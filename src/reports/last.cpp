@@ -1,6 +1,7 @@
 #include "reports/last.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
+#include "reports/Impresion.h"
 #include "reports/Reportes.h"
 
 #include <QCloseEvent>
@@ -11,10 +12,7 @@ TW_Formas::TW_Formas(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("W_Formas"));
     setWindowTitle(QStringLiteral("W_Formas"));
-    // Un apellido o nombre vacío (NULL) no debe borrar el nombre completo.
-    Q_Becario.abre(QStringLiteral("Select coalesce(Paterno,'')||' '||coalesce(Materno,'')||' '||coalesce(Nombre_1,'')||' '||coalesce(Nombre_2,'') Nombre\n"
-                                  "From Persona\n"
-                                  "Where Tipo='SOL'"));
+    Q_Becario.abre(Impresion::solicitanteSql(Impresion::Orden::ApellidosPrimero, QStringLiteral("Nombre")));
     Arma();
 }
 
@@ -154,21 +152,6 @@ void TW_Formas::Arma()
     pie.texto(0, 7.5, QStringLiteral("Nombre y Firma del árbitro"), ancho).alinea(Qt::AlignHCenter).negrita().llamado(QStringLiteral("Firma"));
 }
 
-void Imprime_Formas(QWidget *padre)
-{
-    TW_Formas w(padre);
-    w.Muestra();
-    w.close();
-}
+void Imprime_Formas(QWidget *padre) { Impresion::muestra<TW_Formas>(padre); }
 
-namespace {
-Informe::Documento documentoFormas()
-{
-    TW_Formas w;
-    Informe::Documento d = w.Documento();
-    w.close();
-    return d;
-}
-} // namespace
-
-REGISTRA_REPORTE(formas, "formas", "formas de evaluación para los árbitros (dos hojas)", documentoFormas)
+REGISTRA_REPORTE(formas, "formas", "formas de evaluación para los árbitros (dos hojas)", Impresion::documento<TW_Formas>)

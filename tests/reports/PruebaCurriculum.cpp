@@ -1,18 +1,12 @@
 #include "platform/informe/Pintor.h"
+#include "reports/ApoyoReportes.h"
 #include "reports/Reportes.h"
 #include "reports/U_rcurr.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
-#include <QApplication>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTimer>
-
+using ApoyoReportes::lugar;
 using Informe::Primitiva;
 
 namespace {
@@ -41,15 +35,6 @@ Informe::Documento curriculum()
 {
     TR_Curriculum r;
     return r.Documento();
-}
-
-// Dónde aparece por primera vez un texto: (página, y); página -1 si no aparece.
-std::pair<int, double> lugar(const Informe::Documento &d, const QString &texto)
-{
-    for (int i = 0; i < d.paginas.size(); ++i)
-        if (const Primitiva *p = d.paginas.at(i).busca(texto))
-            return {i, p->caja.top()};
-    return {-1, 0};
 }
 
 int veces(const Informe::Documento &d, const QString &texto)
@@ -107,15 +92,6 @@ void revisaMarco(const Informe::Documento &d, const QString &leyenda, const QStr
             QVERIFY2(x.caja.bottom() <= kHoja - 10 - 24 + 0.01, qPrintable(x.texto));
         }
     }
-}
-
-QString ejecutaCli(const QStringList &args, int &codigo)
-{
-    QProcess p;
-    p.start(QStringLiteral(RUTA_CLI), args);
-    p.waitForFinished(60000);
-    codigo = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return QString::fromUtf8(p.readAllStandardError());
 }
 } // namespace
 
@@ -278,8 +254,7 @@ private slots:
         QFETCH(QVariant, materno);
         QFETCH(QString, nombre);
         Entorno e;
-        Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Nombre_2,Paterno,Materno,Tipo) values (1,'JOSÉ',:n2,'NÚÑEZ',:m,'SOL')"),
-                     {{QStringLiteral("n2"), nombre2}, {QStringLiteral("m"), materno}});
+        ApoyoReportes::solicitante(nombre2, materno);
         // Otras personas no se confunden con el solicitante.
         Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Paterno,Tipo) values (2,'ROSA','VALLE','ACC')"));
         const Informe::Documento d = curriculum();
@@ -373,23 +348,12 @@ private slots:
     {
         Entorno e;
         Muestra::llena();
-        QString titulo;
-        int paginas = -1;
-        QTimer::singleShot(0, [&] {
-            auto *dlg = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!dlg)
-                return;
-            titulo = dlg->windowTitle();
-            if (auto *w = dlg->findChild<QPrintPreviewWidget *>())
-                paginas = w->pageCount();
-            dlg->reject();
-        });
         TR_Curriculum r;
         QCOMPARE(r.objectName(), QStringLiteral("R_Curriculum"));
         QCOMPARE(r.windowTitle(), QStringLiteral("Curriculum Vitae"));
-        r.Muestra();
-        QCOMPARE(titulo, QStringLiteral("Curriculum Vitae"));
-        QCOMPARE(paginas, 2);
+        const auto vista = ApoyoReportes::capturaVistaPrevia([&r] { r.Muestra(); });
+        QCOMPARE(vista.titulo, QStringLiteral("Curriculum Vitae"));
+        QCOMPARE(vista.paginas, 2);
         const auto d = Reportes::construye(QStringLiteral("curriculum"));
         QVERIFY(d);
         QCOMPARE(d->paginas.size(), 2);
@@ -397,30 +361,22 @@ private slots:
 
     void pdfDeLaLineaDeOrdenes()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext no está instalado (paquete poppler-utils)");
+        REQUIERE_PDFTOTEXT();
         Entorno e;
         Muestra::llena();
         Entorno::sql(QStringLiteral("Update General Set Cerrar='S'"));
         const int trabajos = Entorno::cuenta(QStringLiteral("Trabajo"));
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("curriculum.pdf"));
-        int codigo = -1;
-        const QString err = ejecutaCli({QStringLiteral("imprime"), QStringLiteral("curriculum"), pdf, QStringLiteral("--tablas"),
-                                        e.carpeta()},
-                                       codigo);
-        QVERIFY2(codigo == 0, qPrintable(err));
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        p.waitForFinished(30000);
-        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        const auto pdf = ApoyoReportes::imprimePdf(QStringLiteral("curriculum"), e.carpeta());
+        QVERIFY2(pdf.cli.codigo == 0, qPrintable(pdf.cli.error));
+        QVERIFY(pdf.leido);
+        const QString &texto = pdf.texto;
         QCOMPARE(texto.count(u'\f'), 2);
         QStringList buscados = kTitulos;
         buscados << "TALVERO" << "Curriculum Vitae" << "MARÍA ELENA TORRES VALLE" << "Comprensión (%)" << "Nombre de la asociación"
                  << "LICENCIATURA" << "INGENIERÍA QUÍMICA" << "CINÉTICA DE LA" << "PETRÓLEOS MEXICANOS, REFINERÍA DE SALAMANCA"
                  << "Firmo bajo protesta de decir verdad" << "Página: 1" << "Página: 2";
-        for (const QString &s : buscados)
-            QVERIFY2(texto.contains(s), qPrintable(s + QStringLiteral(" no está en:\n") + texto));
+        const QString falta = ApoyoReportes::faltan(texto, buscados);
+        QVERIFY2(falta.isEmpty(), qPrintable(falta));
         QVERIFY(!texto.contains(QStringLiteral("BORRADOR")));
         QCOMPARE(Entorno::cuenta(QStringLiteral("Trabajo")), trabajos);
         QCOMPARE(Entorno::valor(QStringLiteral("Select Cerrar From General")).toString(), QStringLiteral("S"));

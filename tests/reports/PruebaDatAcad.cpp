@@ -1,26 +1,20 @@
 #include "platform/informe/Pintor.h"
+#include "reports/ApoyoReportes.h"
 #include "reports/Reportes.h"
 #include "reports/U_rdacad.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
+using ApoyoReportes::hojaDe;
+using ApoyoReportes::texto;
 using Informe::Documento;
 using Informe::Pagina;
 using Informe::Primitiva;
 
 namespace {
-QString texto(const Pagina &p, const QString &origen)
-{
-    const Primitiva *x = p.deOrigen(origen);
-    return x ? x->texto.simplified() : QString();
-}
-
 // Textos de un elemento en todo el documento, en orden de hojas.
 QStringList todos(const Documento &d, const QString &origen)
 {
@@ -30,15 +24,6 @@ QStringList todos(const Documento &d, const QString &origen)
             if (x->tipo == Primitiva::Tipo::Texto)
                 r << x->texto.simplified();
     return r;
-}
-
-// Hoja (desde 0) donde aparece un texto, o -1.
-int hojaDe(const Documento &d, const QString &s)
-{
-    for (int i = 0; i < d.paginas.size(); ++i)
-        if (d.paginas.at(i).busca(s))
-            return i;
-    return -1;
 }
 
 // El cuerpo queda entre el encabezado (10 + 37 mm) y el pie (279.4 - 5 - 19 mm).
@@ -160,12 +145,8 @@ private slots:
         const Documento d = r.Documento();
         const Pagina &h1 = d.paginas.at(0);
         const QStringList origenes = {"QRLabel25", "Expbecaant", "QRLabel28", "Expbecacony", "QRLabel30", "QRDBText12"};
-        for (int i = 0; i < origenes.size(); ++i) {
-            QStringList partes;
-            for (const Primitiva *p : h1.todasDeOrigen(origenes.at(i)))
-                partes << p->texto;
-            QCOMPARE(partes.join(u' ').simplified(), esperado.at(i));
-        }
+        for (int i = 0; i < origenes.size(); ++i)
+            QCOMPARE(ApoyoReportes::unido(h1, origenes.at(i)), esperado.at(i));
         if (esperado.at(1).isEmpty()) {
             QCOMPARE(texto(h1, "QRL_Borrador"), QStringLiteral("BORRADOR"));
             QVERIFY(todos(d, "Mot_A").isEmpty() && todos(d, "Mot_B").isEmpty() && todos(d, "Mot_C").isEmpty());
@@ -279,23 +260,16 @@ private slots:
 
     void pdfConTextoReal()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext no está instalado (paquete poppler-utils)");
+        REQUIERE_PDFTOTEXT();
         Entorno e;
         Muestra::llena();
         QVERIFY(Reportes::existe(QStringLiteral("academicos")));
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("academicos.pdf"));
-        QProcess cli;
-        cli.start(QStringLiteral(RUTA_CLI), {QStringLiteral("imprime"), QStringLiteral("academicos"), pdf, QStringLiteral("--tablas"), e.carpeta()});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
+        const auto pdf = ApoyoReportes::imprimePdf(QStringLiteral("academicos"), e.carpeta());
+        QCOMPARE(pdf.cli.codigo, 0);
+        QVERIFY(pdf.leido);
         TR_DatAcad r;
         const int paginas = int(r.Documento().paginas.size());
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(30000));
-        const QString t = QString::fromUtf8(p.readAllStandardOutput());
+        const QString &t = pdf.texto;
         const QString plano = t.simplified();
         QCOMPARE(t.count(u'\f'), paginas);
         QCOMPARE(plano.count(QStringLiteral("BORRADOR")), paginas);
@@ -306,8 +280,8 @@ private slots:
                  << "Technische Universität Berlin" << "DOCTORADO EN INGENIERÍA QUÍMICA" << "Libra Esterlina" << "Dólar Americano"
                  << "Ingeniería Química" << "diseñado por el CENEVAL" << "Razones para realizar un posgrado en la especialidad solicitada:"
                  << kMotB << kMotC << "Firmo bajo protesta de decir verdad" << QStringLiteral("Página: %1").arg(paginas);
-        for (const QString &s : buscados)
-            QVERIFY2(plano.contains(s), qPrintable(s + QStringLiteral(" no está en:\n") + t));
+        const QString falta = ApoyoReportes::faltan(plano, buscados, t);
+        QVERIFY2(falta.isEmpty(), qPrintable(falta));
     }
 };
 

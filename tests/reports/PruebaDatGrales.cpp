@@ -1,4 +1,5 @@
 #include "platform/informe/Pintor.h"
+#include "reports/ApoyoReportes.h"
 #include "reports/Reportes.h"
 #include "reports/U_rgral.h"
 #include "shell/U_inicial.h"
@@ -6,25 +7,13 @@
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
-#include <QApplication>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QProgressBar>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTimer>
 
+using ApoyoReportes::texto;
 using Informe::Pagina;
 using Informe::Primitiva;
 
 namespace {
-QString texto(const Pagina &p, const QString &origen)
-{
-    const Primitiva *x = p.deOrigen(origen);
-    return x ? x->texto.simplified() : QString();
-}
-
 // Todo lo dibujado queda dentro del recuadro de la hoja (márgenes de 10 mm).
 bool dentroDelMarco(const Pagina &p)
 {
@@ -183,12 +172,8 @@ private slots:
                       {QStringLiteral("k"), convocatoria == 488 ? 48801 : convocatoria == 489 ? 48902 : 0}});
         TR_DatGrales r;
         const Pagina h1 = r.Documento().paginas.at(0);
-        for (int i = 0; i < 4; ++i) {
-            QStringList partes;
-            for (const Primitiva *p : h1.todasDeOrigen(QStringLiteral("Programa%1").arg(i + 1)))
-                partes << p->texto;
-            QCOMPARE(partes.join(u' ').simplified(), renglones.at(i));
-        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(ApoyoReportes::unido(h1, QStringLiteral("Programa%1").arg(i + 1)), renglones.at(i));
         QCOMPARE(texto(h1, "L_Borrador"), area == 0 && convocatoria == 482 ? QStringLiteral("BORRADOR") : QStringLiteral("TALVERO"));
     }
 
@@ -326,40 +311,22 @@ private slots:
     {
         Entorno e;
         Muestra::llena();
-        QString titulo;
-        int paginas = -1;
-        QTimer::singleShot(0, [&] {
-            auto *dlg = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!dlg)
-                return;
-            titulo = dlg->windowTitle();
-            if (auto *w = dlg->findChild<QPrintPreviewWidget *>())
-                paginas = w->pageCount();
-            dlg->reject();
-        });
-        Imprime_DatGrales();
-        QCOMPARE(titulo, QStringLiteral("Datos Generales"));
-        QCOMPARE(paginas, 2);
+        const auto vista = ApoyoReportes::capturaVistaPrevia([] { Imprime_DatGrales(); });
+        QCOMPARE(vista.titulo, QStringLiteral("Datos Generales"));
+        QCOMPARE(vista.paginas, 2);
     }
 
     void pdfConTextoReal()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext no está instalado (paquete poppler-utils)");
+        REQUIERE_PDFTOTEXT();
         Entorno e;
         Muestra::llena();
         Entorno::sql(QStringLiteral("Update General Set Cerrar='S'"));
         QVERIFY(Reportes::existe(QStringLiteral("generales")));
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("generales.pdf"));
-        QProcess cli;
-        cli.start(QStringLiteral(RUTA_CLI), {QStringLiteral("imprime"), QStringLiteral("generales"), pdf, QStringLiteral("--tablas"), e.carpeta()});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(30000));
-        const QString t = QString::fromUtf8(p.readAllStandardOutput());
+        const auto pdf = ApoyoReportes::imprimePdf(QStringLiteral("generales"), e.carpeta());
+        QCOMPARE(pdf.cli.codigo, 0);
+        QVERIFY(pdf.leido);
+        const QString &t = pdf.texto;
         const QString plano = t.simplified();
         QCOMPARE(t.count(u'\f'), 2);
         QStringList buscados = kEtiquetas;
@@ -367,8 +334,8 @@ private slots:
                  << "Calle AV. JUÁREZ num 976 int" << "Mun. o Del. Coyoacán, Ciudad de México" << "Cónyuge" << "Femenino"
                  << "JUAN CARLOS PÉREZ LÓPEZ" << "Londres, England, Reino Unido" << "Áreas Estratégicas" << "PRESENTE."
                  << "acepto expresamente" << "ATENTAMENTE" << "FIRMA___" << "Página: 2";
-        for (const QString &s : buscados)
-            QVERIFY2(plano.contains(s), qPrintable(s + QStringLiteral(" no está en:\n") + t));
+        const QString falta = ApoyoReportes::faltan(plano, buscados, t);
+        QVERIFY2(falta.isEmpty(), qPrintable(falta));
         QVERIFY(!plano.contains(QStringLiteral("BORRADOR")));
     }
 };

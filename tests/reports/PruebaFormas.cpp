@@ -1,29 +1,19 @@
 #include "platform/informe/Pintor.h"
+#include "reports/ApoyoReportes.h"
 #include "reports/Reportes.h"
 #include "reports/last.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QTimer>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
+using ApoyoReportes::solicitante;
 using Informe::Primitiva;
 
 namespace {
-void solicitante(const QVariant &nombre2)
-{
-    Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Nombre_2,Paterno,Materno,Tipo) values (1,'JOSÉ',:n2,'NÚÑEZ','O''PEÑA','SOL')"),
-                 {{QStringLiteral("n2"), nombre2}});
-}
-
 const QStringList kEtiquetasHoja1 = {
     "A) Nombre completo del solicitante:", "B) Tiempo de conocer al solicitante profesionalmente:", "años.",
     "C) Conoce al solicitante como:", "1) Estudiante", "2) Profesional", "3) Técnico", "4) Ayudante de investigación",
@@ -34,17 +24,6 @@ const QStringList kEtiquetasHoja1 = {
     "Potencial para contribuir en su campo:",
     "E) Por favor, califique de manera global al solicitante en una escala de 0 a 10:", "F) Datos personales del árbitro:",
     "Nombre completo:", "Lugar de trabajo:", "Dirección de trabajo:", "Teléfono:", "Fax:", "E-mail:", "Puesto que desempeña:"};
-
-QString ejecutaCli(const QStringList &args, int &codigo, QString *salida = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(RUTA_CLI), args);
-    p.waitForFinished(60000);
-    codigo = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    if (salida)
-        *salida = QString::fromUtf8(p.readAllStandardOutput());
-    return QString::fromUtf8(p.readAllStandardError());
-}
 } // namespace
 
 class PruebaFormas : public QObject {
@@ -135,20 +114,9 @@ private slots:
     {
         Entorno e;
         solicitante(QStringLiteral("ÁNGEL"));
-        QString titulo;
-        int paginas = -1;
-        QTimer::singleShot(0, [&] {
-            auto *dlg = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!dlg)
-                return;
-            titulo = dlg->windowTitle();
-            if (auto *w = dlg->findChild<QPrintPreviewWidget *>())
-                paginas = w->pageCount();
-            dlg->reject();
-        });
-        Imprime_Formas();
-        QCOMPARE(titulo, QStringLiteral("Evaluación del Solicitante"));
-        QCOMPARE(paginas, 2);
+        const auto vista = ApoyoReportes::capturaVistaPrevia([] { Imprime_Formas(); });
+        QCOMPARE(vista.titulo, QStringLiteral("Evaluación del Solicitante"));
+        QCOMPARE(vista.paginas, 2);
     }
 
     void registradoParaLaLineaDeOrdenes()
@@ -164,29 +132,20 @@ private slots:
 
     void pdfDeLaLineaDeOrdenes()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext no está instalado (paquete poppler-utils)");
+        REQUIERE_PDFTOTEXT();
         Entorno e;
         Muestra::llena();
         const int personas = Entorno::cuenta(QStringLiteral("Persona"));
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("formas.pdf"));
-        int codigo = -1;
-        QString salida;
-        const QString err = ejecutaCli({QStringLiteral("imprime"), QStringLiteral("formas"), pdf, QStringLiteral("--tablas"), e.carpeta()},
-                                       codigo, &salida);
-        QCOMPARE(codigo, 0);
-        QVERIFY(salida.contains(pdf));
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        p.waitForFinished(30000);
-        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
-        QCOMPARE(texto.count(u'\f'), 2);
+        const auto pdf = ApoyoReportes::imprimePdf(QStringLiteral("formas"), e.carpeta());
+        QCOMPARE(pdf.cli.codigo, 0);
+        QVERIFY(pdf.cli.salida.contains(pdf.archivo));
+        QVERIFY(pdf.leido);
+        QCOMPARE(pdf.texto.count(u'\f'), 2);
         QStringList buscados = kEtiquetasHoja1;
         buscados << "TORRES VALLE MARÍA ELENA" << "Evaluación del Solicitante" << "TALVERO" << "Nombre y Firma del árbitro"
                  << "Ocupe las hojas que sean necesarias y firme al final de cada una de ellas.";
-        for (const QString &s : buscados)
-            QVERIFY2(texto.contains(s), qPrintable(s + QStringLiteral(" no está en:\n") + texto));
+        const QString falta = ApoyoReportes::faltan(pdf.texto, buscados);
+        QVERIFY2(falta.isEmpty(), qPrintable(falta));
         // Imprimir no escribe en las tablas.
         QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), personas);
     }
@@ -214,10 +173,9 @@ private slots:
         for (QString &a : args)
             a.replace(QLatin1String("CARPETA"), e.carpeta()).replace(QLatin1String("SALIDA"), dir.filePath(QStringLiteral("s.pdf")))
                 .replace(QLatin1String("FALTA"), falta).replace(QLatin1String("VACIA"), dir.filePath(QStringLiteral("vacia")));
-        int codigo = -1;
-        const QString err = ejecutaCli(args, codigo);
-        QCOMPARE(codigo, 2);
-        QVERIFY2(err.contains(mensaje), qPrintable(err));
+        const SalidaCli r = corre(args);
+        QCOMPARE(r.codigo, 2);
+        QVERIFY2(r.error.contains(mensaje), qPrintable(r.error));
         // Nada se crea: ni la carpeta que falta, ni una base en la vacía, ni el PDF.
         QVERIFY(!QFileInfo::exists(falta));
         QVERIFY(QDir(dir.filePath(QStringLiteral("vacia"))).isEmpty());

@@ -1,18 +1,12 @@
 #include "platform/informe/Pintor.h"
+#include "reports/ApoyoReportes.h"
 #include "reports/Reportes.h"
 #include "reports/U_rquiral.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
-#include <QApplication>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTimer>
-
+using ApoyoReportes::valor;
 using Informe::Primitiva;
 
 namespace {
@@ -41,20 +35,6 @@ void avalCompleto()
     };
     for (const char *s : sentencias)
         Entorno::sql(QString::fromUtf8(s));
-}
-
-QString valor(const Informe::Pagina &p, const QString &origen)
-{
-    const Primitiva *x = p.deOrigen(origen);
-    return x ? x->texto.trimmed() : QString();
-}
-
-QStringList textosDeOrigen(const Informe::Pagina &p, const QString &origen)
-{
-    QStringList r;
-    for (const Primitiva *x : p.todasDeOrigen(origen))
-        r << x->texto.trimmed();
-    return r;
 }
 
 const QStringList kHojaAval = {
@@ -98,8 +78,8 @@ private slots:
         const Informe::Pagina &h1 = d.paginas.at(0), &h2 = d.paginas.at(1);
         for (const QString &s : kHojaAval)
             QVERIFY2(h1.busca(s), qPrintable(s));
-        QCOMPARE(textosDeOrigen(h1, QStringLiteral("AvisoDocumentos")).size(), 7);
-        QCOMPARE(textosDeOrigen(h1, QStringLiteral("AvisoFirma")).size(), 5);
+        QCOMPARE(ApoyoReportes::textos(h1, QStringLiteral("AvisoDocumentos")).size(), 7);
+        QCOMPARE(ApoyoReportes::textos(h1, QStringLiteral("AvisoFirma")).size(), 5);
         // Valores en negritas; una parte NULL (segundo nombre, interior) no borra el resto.
         const QList<QPair<QString, QString>> valores = {
             {"Becario", "TORRES VALLE MARÍA ELENA"}, {"Aval", "O'HIGGINS PÉREZ JOSÉ"}, {"Edad", "44"},
@@ -123,12 +103,12 @@ private slots:
         QVERIFY(!h1.busca(QStringLiteral("Q U I R A L")));
         QCOMPARE(valor(h2, QStringLiteral("Nombre_A")), QStringLiteral("FUNDACIÓN PARA LA CIENCIA"));
         QCOMPARE(valor(h2, QStringLiteral("Nombre_B")), QStringLiteral("AHORRO FAMILIAR"));
-        QCOMPARE(textosDeOrigen(h2, QStringLiteral("AConcepto")), (QStringList{"MANUTENCIÓN", "COLEGIATURA"}));
-        QCOMPARE(textosDeOrigen(h2, QStringLiteral("AMonto")), (QStringList{"90000", "120000"}));
-        QCOMPARE(textosDeOrigen(h2, QStringLiteral("BConcepto")), QStringList{"LIBROS"});
+        QCOMPARE(ApoyoReportes::textos(h2, QStringLiteral("AConcepto")), (QStringList{"MANUTENCIÓN", "COLEGIATURA"}));
+        QCOMPARE(ApoyoReportes::textos(h2, QStringLiteral("AMonto")), (QStringList{"90000", "120000"}));
+        QCOMPARE(ApoyoReportes::textos(h2, QStringLiteral("BConcepto")), QStringList{"LIBROS"});
         QCOMPARE(valor(h2, QStringLiteral("MontoMensual")), QStringLiteral("8500"));
-        QCOMPARE(textosDeOrigen(h2, QStringLiteral("Acc")), (QStringList{"RUIZ SOTO ANA", "GÓMEZ  LUIS"}));
-        QCOMPARE(textosDeOrigen(h2, QStringLiteral("RefCalle")),
+        QCOMPARE(ApoyoReportes::textos(h2, QStringLiteral("Acc")), (QStringList{"RUIZ SOTO ANA", "GÓMEZ  LUIS"}));
+        QCOMPARE(ApoyoReportes::textos(h2, QStringLiteral("RefCalle")),
                  (QStringList{"LAGO 7 2 ANÁHUAC,11320,Coyoacán,Ciudad de México", "SOL 1  JARDINES,44500,Guadalajara,Jalisco"}));
         // Los importes a la derecha de sus conceptos, en la columna de importes.
         const Primitiva *monto = h2.deOrigen(QStringLiteral("AMonto"));
@@ -244,49 +224,32 @@ private slots:
         Entorno e;
         Muestra::llena();
         avalCompleto();
-        QString titulo;
-        int paginas = -1;
-        QTimer::singleShot(0, [&] {
-            auto *dlg = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!dlg)
-                return;
-            titulo = dlg->windowTitle();
-            if (auto *w = dlg->findChild<QPrintPreviewWidget *>())
-                paginas = w->pageCount();
-            dlg->reject();
-        });
-        Imprime_Quiral();
-        QCOMPARE(titulo, QStringLiteral("Formato de credito educativo."));
-        QCOMPARE(paginas, 2);
+        const auto vista = ApoyoReportes::capturaVistaPrevia([] { Imprime_Quiral(); });
+        QCOMPARE(vista.titulo, QStringLiteral("Formato de credito educativo."));
+        QCOMPARE(vista.paginas, 2);
     }
 
     void pdfDeLaLineaDeOrdenes()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext no está instalado (paquete poppler-utils)");
+        REQUIERE_PDFTOTEXT();
         Entorno e;
         Muestra::llena();
         avalCompleto();
         QVERIFY(Reportes::nombres().contains(QStringLiteral("quiral")));
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("quiral.pdf"));
-        QProcess cli;
-        cli.start(QStringLiteral(RUTA_CLI), {QStringLiteral("imprime"), QStringLiteral("quiral"), pdf, QStringLiteral("--tablas"), e.carpeta()});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        p.waitForFinished(30000);
-        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        const auto pdf = ApoyoReportes::imprimePdf(QStringLiteral("quiral"), e.carpeta(), true);
+        QCOMPARE(pdf.cli.codigo, 0);
+        QVERIFY(pdf.leido);
+        const QString &texto = pdf.texto;
         QCOMPARE(texto.count(u'\f'), 2);
         const QStringList paginas = texto.split(u'\f');
-        for (const char *s : {"ORVELAN", "INFORMACION DEL AVALISTA", "O'HIGGINS PÉREZ JOSÉ", "SOLTERO", "AV. JUÁREZ 100",
-                              "GUADALAJARA, JAL. 12/08/1990", "CALLE PINO 25 B", "DEL CREDITO SOLICITADO.", "FIRMA DEL SOLICITANTE."})
-            QVERIFY2(paginas.at(0).contains(QString::fromUtf8(s)), s);
+        QString falta = ApoyoReportes::faltan(paginas.at(0), {"ORVELAN", "INFORMACION DEL AVALISTA", "O'HIGGINS PÉREZ JOSÉ", "SOLTERO",
+                                                              "AV. JUÁREZ 100", "GUADALAJARA, JAL. 12/08/1990", "CALLE PINO 25 B",
+                                                              "DEL CREDITO SOLICITADO.", "FIRMA DEL SOLICITANTE."});
+        QVERIFY2(falta.isEmpty(), qPrintable(falta));
         QVERIFY(QString(paginas.at(1)).remove(u' ').contains(QStringLiteral("QUIRAL")));
-        for (const char *s : {"SOLICITUD DE CREDITO EDUCATIVO", "FUNDACIÓN PARA LA CIENCIA", "MANUTENCIÓN", "120000", "AHORRO FAMILIAR", "8500",
-                              "RUIZ SOTO ANA", "(5555)1111-2222", "FIRMA DEL SOLICITANTE."})
-            QVERIFY2(paginas.at(1).contains(QString::fromUtf8(s)), s);
+        falta = ApoyoReportes::faltan(paginas.at(1), {"SOLICITUD DE CREDITO EDUCATIVO", "FUNDACIÓN PARA LA CIENCIA", "MANUTENCIÓN", "120000",
+                                                      "AHORRO FAMILIAR", "8500", "RUIZ SOTO ANA", "(5555)1111-2222", "FIRMA DEL SOLICITANTE."});
+        QVERIFY2(falta.isEmpty(), qPrintable(falta));
         QVERIFY(paginas.at(1).indexOf(QStringLiteral("MANUTENCIÓN")) < paginas.at(1).indexOf(QStringLiteral("COLEGIATURA")));
         QVERIFY(!texto.contains(QStringLiteral("MUNICIPIO X")));
     }
