@@ -1,33 +1,26 @@
 #include "platform/Comandos.h"
 #include "platform/Base.h"
 
-#include <QMap>
+#include "platform/Registro.h"
+
 #include <cstdio>
 
 namespace Comandos {
 namespace {
-struct Registro {
+struct Orden {
     QString uso;
     Accion accion;
 };
-QMap<QString, Registro> &registro()
-{
-    static QMap<QString, Registro> r;
-    return r;
-}
+using Ordenes = Registro<Orden>;
 } // namespace
 
-bool registra(const QString &nombre, const QString &uso, Accion accion)
-{
-    registro().insert(nombre, {uso, std::move(accion)});
-    return true;
-}
+bool registra(const QString &nombre, const QString &uso, Accion accion) { return Ordenes::registra(nombre, {uso, std::move(accion)}); }
 
 QString ayuda()
 {
     QString t = QStringLiteral("Uso: solicitud-cli ORDEN [opciones]\n\nÓrdenes:\n");
-    for (auto it = registro().cbegin(); it != registro().cend(); ++it)
-        t += QStringLiteral("  ") + it.value().uso + u'\n';
+    for (const QString &nombre : Ordenes::nombres())
+        t += QStringLiteral("  ") + Ordenes::busca(nombre)->uso + u'\n';
     t += QStringLiteral("\n--tablas DIR  carpeta de tablas (por omisión, la del programa: %1)\n").arg(Base::carpetaPredeterminada());
     return t;
 }
@@ -38,12 +31,12 @@ int ejecuta(const QStringList &argumentos)
         (argumentos.isEmpty() ? error : imprime)(ayuda());
         return argumentos.isEmpty() ? 2 : 0;
     }
-    const auto it = registro().constFind(argumentos.first());
-    if (it == registro().cend()) {
+    const Orden *orden = Ordenes::busca(argumentos.first());
+    if (!orden) {
         error(QStringLiteral("Orden desconocida: %1\n").arg(argumentos.first()) + ayuda());
         return 2;
     }
-    return it.value().accion(argumentos.mid(1));
+    return orden->accion(argumentos.mid(1));
 }
 
 QString extraeTablas(QStringList &argumentos)

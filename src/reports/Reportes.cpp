@@ -1,37 +1,35 @@
 #include "reports/Reportes.h"
-
-#include <QMap>
+#include "platform/Registro.h"
 
 namespace Reportes {
 namespace {
-struct Registro {
+struct Reporte {
     QString descripcion;
     Constructor constructor;
 };
-QMap<QString, Registro> &registro()
-{
-    static QMap<QString, Registro> r;
-    return r;
-}
+using Registrados = Registro<Reporte>;
 } // namespace
 
 bool registra(const QString &nombre, const QString &descripcion, Constructor constructor)
 {
-    registro().insert(nombre, {descripcion, std::move(constructor)});
-    return true;
+    return Registrados::registra(nombre, {descripcion, std::move(constructor)});
 }
 
-bool existe(const QString &nombre) { return registro().contains(nombre); }
+bool existe(const QString &nombre) { return Registrados::busca(nombre) != nullptr; }
 
 std::optional<Informe::Documento> construye(const QString &nombre)
 {
-    const auto it = registro().constFind(nombre);
-    if (it == registro().cend())
+    const Reporte *r = Registrados::busca(nombre);
+    if (!r)
         return std::nullopt;
-    return it.value().constructor();
+    return r->constructor();
 }
 
-QStringList nombres() { return registro().keys(); }
+QStringList nombres() { return Registrados::nombres(); }
 
-QString descripcion(const QString &nombre) { return registro().value(nombre).descripcion; }
+QString descripcion(const QString &nombre)
+{
+    const Reporte *r = Registrados::busca(nombre);
+    return r ? r->descripcion : QString();
+}
 } // namespace Reportes

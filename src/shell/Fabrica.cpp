@@ -1,34 +1,20 @@
 #include "shell/Fabrica.h"
-#include <QHash>
+#include "platform/Registro.h"
 
 namespace Fabrica {
 namespace {
-QHash<QString, Creador> &registro()
-{
-    static QHash<QString, Creador> r;
-    return r;
-}
-QHash<QString, QString> &nombresOriginales()
-{
-    static QHash<QString, QString> r;
-    return r;
-}
+using Ventanas = Registro<Creador, true>;   // "w_generales" también abre W_Generales
 } // namespace
 
-bool registra(const QString &nombre, Creador creador)
-{
-    registro().insert(nombre.toUpper(), std::move(creador));
-    nombresOriginales().insert(nombre.toUpper(), nombre);
-    return true;
-}
+bool registra(const QString &nombre, Creador creador) { return Ventanas::registra(nombre, std::move(creador)); }
 
-bool existe(const QString &nombre) { return registro().contains(nombre.toUpper()); }
+bool existe(const QString &nombre) { return Ventanas::busca(nombre) != nullptr; }
 
 QWidget *crea(const QString &nombre)
 {
-    const auto it = registro().constFind(nombre.toUpper());
-    return it == registro().cend() ? nullptr : (*it)();
+    const Creador *c = Ventanas::busca(nombre);
+    return c ? (*c)() : nullptr;
 }
 
-QStringList nombres() { return nombresOriginales().values(); }
+QStringList nombres() { return Ventanas::nombres(); }
 } // namespace Fabrica
