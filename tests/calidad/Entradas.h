@@ -12,6 +12,15 @@
 
 namespace Entradas {
 
+// Lo que las ventanas dicen de una fecha (revisión compartida de fechas) y de un dato
+// incompleto; la fecha de hoy es la del reloj fijo de las pruebas.
+inline const QString kFechaAnio = QStringLiteral("La fecha que ingreso tiene un error en el año, el sistema no tiene contemplado "
+                                                 "el año Es permitido de 1900 a 2020");
+inline const QString kFechaMes = QStringLiteral("La fecha que ingreso tiene un error en el mes, es necesario que sean dos digitos en el mes");
+inline const QString kFechaDia = QStringLiteral("La fecha que ingreso tiene un error en el día, es necesario que sean dos digitos en el dia");
+inline const QString kIncompleto = QStringLiteral("No ha capturado la informacion de manera completa");
+inline const QString kHoy = QStringLiteral("15/03/2004");
+
 // Los valores difíciles, por nombre de renglón.
 inline QList<QPair<const char *, QString>> valores()
 {

@@ -22,8 +22,6 @@ using namespace Entradas;
 
 namespace {
 
-const QString kIncompleto = QStringLiteral("No ha capturado la informacion de manera completa");
-const QString kHoy = QStringLiteral("15/03/2004");   // fecha fija del reloj de las pruebas
 
 // --- Tablas enteras, para ver que sólo cambia la celda capturada -----------------------------
 
@@ -334,8 +332,7 @@ private slots:
                     c = c.toUpper();
             fila({"Programa", "Beca", "Nombre_prog", siguiente()}, caso, valor, v, v);
         }
-        const QString anio = QStringLiteral("La fecha que ingreso tiene un error en el año, el sistema no tiene contemplado "
-                                            "el año Es permitido de 1900 a 2020");
+        const QString &anio = kFechaAnio;
         for (const auto &[campo, columna] : {std::pair{"Fec_IniEst", "Fec_ini_est"}, std::pair{"Fec_FinEst", "Fec_fin_est"},
                                              std::pair{"Fec_IniBeca", "Fecha_ini"}, std::pair{"Fec_FinBeca", "Fecha_fin"}}) {
             const Destino d{campo, "Beca", columna, siguiente()};

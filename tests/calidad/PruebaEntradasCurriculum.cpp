@@ -21,11 +21,6 @@ const QString kAnio = QStringLiteral("El año que ingreso no es válido, es nece
 const QString kAnioCero = QStringLiteral("El año que ingreso no es válido, el año 0000 no existe");
 const QString kPromedio = QStringLiteral("El promedio tiene que ser un valor numerico en el intervalo [8,10]");
 const QString kNoNumero = QStringLiteral("El promedio no es un valor numérico válido");
-const QString kIncompleto = QStringLiteral("No ha capturado la informacion de manera completa");
-const QString kFechaAnio = QStringLiteral("La fecha que ingreso tiene un error en el año, el sistema no tiene contemplado el año Es permitido de 1900 a 2020");
-const QString kFechaMes = QStringLiteral("La fecha que ingreso tiene un error en el mes, es necesario que sean dos digitos en el mes");
-const QString kFechaDia = QStringLiteral("La fecha que ingreso tiene un error en el día, es necesario que sean dos digitos en el dia");
-const QString kHoy = QStringLiteral("15/03/2004");
 const QString kIgual = QStringLiteral("=");   // la celda no cambia
 const QString kVisto = QStringLiteral("*");   // lo que Entradas::visto() da para el control
 

@@ -17,13 +17,8 @@ namespace {
 
 const QString kIncompleta = QStringLiteral("La información no esta completa");
 
-const QString kHoy = QStringLiteral("15/03/2004");
 const QString kFechaVacia = QStringLiteral("  /  /    ");
 const QString kTelVacio = QStringLiteral("(    )    -    ");
-const QString kAnio = QStringLiteral("La fecha que ingreso tiene un error en el año, el sistema no tiene contemplado el año "
-                                     "Es permitido de 1900 a 2020");
-const QString kMes = QStringLiteral("La fecha que ingreso tiene un error en el mes, es necesario que sean dos digitos en el mes");
-const QString kDia = QStringLiteral("La fecha que ingreso tiene un error en el día, es necesario que sean dos digitos en el dia");
 
 // Claves de los renglones que editan las ventanas (las de la solicitud de muestra y el aval).
 constexpr int kSolicitante = 1, kConyuge = 2, kAval = 6;
@@ -178,8 +173,8 @@ void fechasComunes(const char *prefijo, const char *campo, const QString &celda,
     fila("válida", "07071970", QStringLiteral("07/07/1970"), {}, true);
     fila("año de dos cifras", "070770", QStringLiteral("07/07/1970"), {}, true);
     fila("29 de febrero de 2004", "29022004", QStringLiteral("29/02/2004"), {}, true);
-    fila("año 2021", "01012021", QStringLiteral("01/01/2021"), QStringList{kAnio} + rechazo, false);
-    fila("año 1899", "31121899", QStringLiteral("31/12/1899"), QStringList{kAnio} + rechazo, false);
+    fila("año 2021", "01012021", QStringLiteral("01/01/2021"), QStringList{kFechaAnio} + rechazo, false);
+    fila("año 1899", "31121899", QStringLiteral("31/12/1899"), QStringList{kFechaAnio} + rechazo, false);
 }
 
 // Letras (la máscara no las deja entrar), campo vacío y fechas que no existen: éstas se
@@ -274,8 +269,8 @@ private slots:
         fechasComunes("", "Fec_Nac", fecha);
         // Vacía queda nula; la que no existe avisa al salir y no se guarda.
         fechasMalas("", "Fec_Nac", fecha, kFechaVacia, QStringLiteral("NULL"),
-                    {{kDia, QStringLiteral("'31/02/2004' no es una fecha válida")},
-                     {kMes, QStringLiteral("'00/13/2004' no es una fecha válida")}});
+                    {{kFechaDia, QStringLiteral("'31/02/2004' no es una fecha válida")},
+                     {kFechaMes, QStringLiteral("'00/13/2004' no es una fecha válida")}});
         QTest::addRow("Fec_Nac, 29 de febrero de 1900")
             << QStringLiteral("Fec_Nac") << QStringLiteral("29021900") << QStringLiteral("29/02/1900")
             << QStringList{QStringLiteral("'29/02/1900' no es una fecha válida")} << false << fecha << QString();
@@ -365,8 +360,8 @@ private slots:
         fila("vacía", "", kHoy, {});
         fila("31 de febrero", "31022004", kHoy, {});
         fila("día 0 y mes 13", "00132004", kHoy, {});
-        fila("año 2021", "01012021", kHoy, {kAnio});
-        fila("año 1899", "31121899", kHoy, {kAnio});
+        fila("año 2021", "01012021", kHoy, {kFechaAnio});
+        fila("año 1899", "31121899", kHoy, {kFechaAnio});
     }
     void domicilio()
     {
