@@ -242,6 +242,13 @@ bool TW_Vitae3::Guardar_Sni()
 {
     if (!Valida_Sni())
         return false;
+    // Miembro sin número de expediente: guardarlo como 0 lo dejaría como no miembro sin decir
+    // nada. Se avisa y el guardado se detiene con lo escrito.
+    if (SNI->isChecked() && ExpSni->texto().trimmed().isEmpty()) {
+        dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
+        ExpSni->setFocus();
+        throw CamposVitae::Detenido{};
+    }
     const auto fecha = [](EditMascara *f) -> QVariant {
         try {
             const auto t = CamposVitae::fechaReal(f->texto());

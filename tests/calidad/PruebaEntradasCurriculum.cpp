@@ -269,10 +269,10 @@ private slots:
             fila(campo, "en blanco", "", "   ", kIgual, {kIncompleto}, "   ");
         }
         fila("W_Vitae3/Escritura", "mayor a 100", "999", "999", "999", {}, "999", true);
-        // Expediente del SNI: seis dígitos; en blanco se guarda 0 (ya no es miembro).
+        // Expediente del SNI: seis dígitos; en blanco (con la casilla marcada) avisa y se queda.
         fila("W_Vitae3/ExpSni", "letras", "12a34", "1234  ", "1234", {}, "1234  ");
         fila("W_Vitae3/ExpSni", "de más", "1234567", "123456", "123456", {}, "123456");
-        fila("W_Vitae3/ExpSni", "en blanco", "", "      ", "0", {}, "      ");
+        fila("W_Vitae3/ExpSni", "en blanco", "", "      ", kIgual, {kIncompleto}, "      ");
     }
     void numeros() { recorre(); }
 
