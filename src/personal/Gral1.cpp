@@ -278,7 +278,7 @@ void TW_Generales::Btn_AddEdoClick()
 {
     if (!dialogos().pregunta(QStringLiteral("Desea agregar un nuevo estado?")))
         return;
-    const auto nombre = dialogos().entrada(QStringLiteral("Agrega Estado"), QStringLiteral("Nombre:"));
+    const auto nombre = W_Inicial()->Pide_Nombre_Catalogo(QStringLiteral("Agrega Estado"));
     if (!nombre)
         return;
     const auto pais = Listas::clave(CB_PaisNac);
@@ -286,7 +286,7 @@ void TW_Generales::Btn_AddEdoClick()
         return;
     const QString clave = W_Inicial()->Siguiente_Clave(QStringLiteral("Cat_Estado"));
     W_Inicial()->Ejecuta_SQL(QStringLiteral("Insert into Cat_Estado Values (:c,:n,:p)"),
-                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), nombre->toUpper()},
+                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), *nombre},
                               {QStringLiteral("p"), *pais}});
     CB_PaisNacChange();
     CB_EstadoNacChange();
@@ -299,7 +299,7 @@ void TW_Generales::Btn_AddCdClick()
 {
     if (!dialogos().pregunta(QStringLiteral("Desea agregar una nueva ciudad?")))
         return;
-    const auto nombre = dialogos().entrada(QStringLiteral("Agrega Ciudad"), QStringLiteral("Nombre:"));
+    const auto nombre = W_Inicial()->Pide_Nombre_Catalogo(QStringLiteral("Agrega Ciudad"));
     if (!nombre)
         return;
     const auto estado = Listas::clave(CB_EstadoNac);
@@ -307,7 +307,7 @@ void TW_Generales::Btn_AddCdClick()
         return;
     const QString clave = W_Inicial()->Siguiente_Clave(QStringLiteral("Cat_Ciudad"));
     W_Inicial()->Ejecuta_SQL(QStringLiteral("Insert into Cat_Ciudad Values (:c,:n,:e)"),
-                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), nombre->toUpper()},
+                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), *nombre},
                               {QStringLiteral("e"), *estado}});
     CB_EstadoNacChange();
     CB_CiudadNac->setEnabled(true);

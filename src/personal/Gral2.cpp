@@ -338,8 +338,7 @@ void TW_DirAct::Add_CdClick()
     if (!dialogos().pregunta(extranjero ? QStringLiteral("Desea agregar un nuevo estado?")
                                         : QStringLiteral("Desea agregar una nueva ciudad?")))
         return;
-    const auto nombre = dialogos().entrada(extranjero ? QStringLiteral("Agrega Estado") : QStringLiteral("Agrega Ciudad"),
-                                           QStringLiteral("Nombre:"));
+    const auto nombre = W_Inicial()->Pide_Nombre_Catalogo(extranjero ? QStringLiteral("Agrega Estado") : QStringLiteral("Agrega Ciudad"));
     if (!nombre)
         return;
     const auto padre = Listas::clave(CB_Estado);   // estado (nacional) o país (extranjero)
@@ -348,7 +347,7 @@ void TW_DirAct::Add_CdClick()
     const QString tabla = extranjero ? QStringLiteral("Cat_Estado") : QStringLiteral("Cat_Ciudad");
     const QString clave = W_Inicial()->Siguiente_Clave(tabla);
     W_Inicial()->Ejecuta_SQL(QStringLiteral("Insert into %1 Values (:c,:n,:p)").arg(tabla),
-                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), nombre->toUpper()},
+                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), *nombre},
                               {QStringLiteral("p"), *padre}});
     CB_EstadoChange();
     if (extranjero) {
@@ -364,8 +363,7 @@ void TW_DirAct::Add_MpioClick()
     if (!dialogos().pregunta(extranjero ? QStringLiteral("Desea agregar una nueva ciudad?")
                                         : QStringLiteral("Desea agregar un nuevo municipio?")))
         return;
-    const auto nombre = dialogos().entrada(extranjero ? QStringLiteral("Agrega Ciudad") : QStringLiteral("Agrega Municipio"),
-                                           QStringLiteral("Nombre:"));
+    const auto nombre = W_Inicial()->Pide_Nombre_Catalogo(extranjero ? QStringLiteral("Agrega Ciudad") : QStringLiteral("Agrega Municipio"));
     if (!nombre)
         return;
     // El estado es el de la lista de estados: la primera (nacional) o la de en medio (extranjero).
@@ -375,7 +373,7 @@ void TW_DirAct::Add_MpioClick()
     const QString tabla = extranjero ? QStringLiteral("Cat_Ciudad") : QStringLiteral("Cat_Municipio");
     const QString clave = W_Inicial()->Siguiente_Clave(tabla);
     W_Inicial()->Ejecuta_SQL(QStringLiteral("Insert into %1 Values (:c,:n,:e)").arg(tabla),
-                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), nombre->toUpper()},
+                             {{QStringLiteral("c"), clave.toLongLong()}, {QStringLiteral("n"), *nombre},
                               {QStringLiteral("e"), *estado}});
     CB_EstadoChange();
     if (extranjero) {

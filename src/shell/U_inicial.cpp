@@ -1,4 +1,5 @@
 #include "shell/U_inicial.h"
+#include "platform/Win1252.h"
 #include "platform/Dialogos.h"
 #include "platform/Errores.h"
 #include "platform/Regional.h"
@@ -323,6 +324,23 @@ bool TW_Inicial::Ejecuta_SQL(const QString &sql, const QVariantHash &parametros)
         dialogos().aviso(QStringLiteral("No se pudo agregar al Catalogo"));
     }
     return false;
+}
+
+std::optional<QString> TW_Inicial::Pide_Nombre_Catalogo(const QString &titulo)
+{
+    const auto nombre = dialogos().entrada(titulo, QStringLiteral("Nombre:"));
+    if (!nombre)
+        return std::nullopt;
+    const QString t = Win1252::limpia(*nombre).trimmed().toUpper();
+    if (t.isEmpty()) {
+        dialogos().aviso(QStringLiteral("No se agregó nada al catálogo: el nombre está vacío"));
+        return std::nullopt;
+    }
+    if (t.size() > kLargoNombreCatalogo) {
+        dialogos().aviso(QStringLiteral("No se agregó nada al catálogo: el nombre pasa de %1 caracteres").arg(kLargoNombreCatalogo));
+        return std::nullopt;
+    }
+    return t;
 }
 
 QString TW_Inicial::Fecha_Sistema(const QString &texto) const

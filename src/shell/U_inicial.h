@@ -36,6 +36,12 @@ public:
     // Sentencia de alta en un catálogo; los valores van enlazados. Muestra
     // "No se pudo agregar al Catalogo" si falla y no propaga el error.
     bool Ejecuta_SQL(const QString &sql, const QVariantHash &parametros = {});
+    // Pide el nombre de un registro nuevo de catálogo ("Agrega Estado"…) y lo devuelve como se
+    // guarda: en mayúsculas, sin blancos a los lados y sólo con lo que cabe en las tablas de la
+    // entrega. nullopt si el usuario cancela, o si queda vacío o pasa de 255 caracteres (avisa):
+    // un nombre así haría fallar la entrega y no hay manera de quitarlo del catálogo.
+    std::optional<QString> Pide_Nombre_Catalogo(const QString &titulo);
+    static constexpr int kLargoNombreCatalogo = 255;   // el campo Nombre de los catálogos
     QString Fecha_Sistema(const QString &texto) const;
     bool Tiene_Arroba(const QString &texto) const;
     void Cierra_Ventanas();

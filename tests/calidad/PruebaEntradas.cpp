@@ -8,6 +8,7 @@
 #include "personal/Ayuda.h"
 #include "calidad/Entradas.h"
 #include "shell/U_Mod.h"
+#include "support/Muestra.h"
 
 using namespace Ayuda;
 using namespace Entradas;
@@ -249,6 +250,60 @@ private slots:
             Vitae::selecciona(w, s.constData(), 1);
             QCOMPARE(Vitae::control<QLineEdit>(w, c.constData())->text(), esperado);
         }
+    }
+
+    // Nombres nuevos de catálogo (estado de nacimiento, municipio del domicilio): se guardan en
+    // mayúsculas, sin blancos a los lados y sin lo que no cabe en las tablas de la entrega, y
+    // aparecen en la lista; vacío o de más de 255 caracteres se rechaza con aviso y el catálogo
+    // no cambia (un nombre así haría fallar la entrega para siempre).
+    void catalogo_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<QString>("valor");
+        QTest::addColumn<QString>("guardado");   // vacío: rechazado
+        QList<QPair<const char *, QString>> casos = valores();
+        casos.append({"blancos a los lados", QStringLiteral("  villa ñ  ")});
+        casos.append({"fuera de Windows-1252", QStringLiteral("pueblo \u4e2d\u6587 nuevo")});
+        casos.append({"vacío", QStringLiteral("   ")});
+        casos.append({"300 caracteres", QString(300, u'x')});
+        for (const char *boton : {"Btn_AddEdo", "Add_Mpio"})
+            for (const auto &[nombre, valor] : casos) {
+                QString g = valor.trimmed().toUpper().remove(QStringLiteral("\u4e2d\u6587"));
+                if (g.size() > 255)
+                    g.clear();
+                QTest::addRow("%s, %s", boton, nombre) << QString::fromLatin1(boton) << valor << g;
+            }
+    }
+    void catalogo()
+    {
+        QFETCH(QString, boton);
+        QFETCH(QString, valor);
+        QFETCH(QString, guardado);
+        const bool generales = boton == u"Btn_AddEdo";
+        const QString tabla = generales ? QStringLiteral("Cat_Estado") : QStringLiteral("Cat_Municipio");
+        Entorno e(true);
+        Muestra::llena();
+        const int antes = Entorno::cuenta(tabla);
+        marco(e);
+        QWidget *w = generales ? abre(QStringLiteral("W_Generales")) : abre(QStringLiteral("W_DirAct"), QStringLiteral("ACT"));
+        QVERIFY(w);
+        if (generales)
+            QVERIFY(elige(w, "CB_PaisNac", QStringLiteral("Estados Unidos")));
+        e.dialogos().limpia();
+        e.dialogos().siguienteRespuesta(true);
+        e.dialogos().siguienteRespuesta(valor);
+        pulsa(w, boton.toLatin1().constData());
+        QApplication::processEvents();
+        const QStringList textos = e.dialogos().textos();
+        sinTextoDelMotor(textos);
+        QCOMPARE(textos.size(), guardado.isEmpty() ? 3 : 2);   // pregunta, captura y, si se rechaza, el aviso
+        QCOMPARE(Entorno::cuenta(tabla), guardado.isEmpty() ? antes : antes + 1);
+        if (guardado.isEmpty())
+            return;
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Nombre From %1 Where Clave=(Select Max(Clave) From %1)").arg(tabla)).toString(),
+                 guardado);
+        // La lista ya lo ofrece.
+        QVERIFY(control<QComboBox>(w, generales ? "CB_EstadoNac" : "CB_Municipio")->findText(guardado) >= 0);
     }
 };
 
