@@ -48,40 +48,34 @@ TW_Vitae2::TW_Vitae2() : VentanaVitae(QStringLiteral("W_Vitae2"), false)
     gp->setColumnStretch(4, 1);
     raiz->addWidget(grupoPub);
 
-    // --- Trabajos en congresos ---
-    auto *grupoTrab = new QGroupBox(QStringLiteral("Enliste sus trabajos presentados en congresos nacionales e internacionales"), this);
-    auto *gt = new QGridLayout(grupoTrab);
+    // --- Trabajos en congresos y tesis dirigidas: la misma forma, selector, texto largo arriba
+    // y abajo un texto corto con su fecha ---
+    const auto grupoDeDos = [&](const QString &titulo, QSpinBox *sel, const QString &etiquetaLarga, EditMayusculas *largo,
+                                const QString &etiquetaCorta, EditMayusculas *corto, EditMascara *fecha) {
+        auto *grupo = new QGroupBox(titulo, this);
+        auto *g = new QGridLayout(grupo);
+        g->addWidget(sel, 0, 0, 2, 1, Qt::AlignTop);
+        g->addWidget(etiqueta(etiquetaLarga, largo), 0, 1);
+        g->addWidget(largo, 0, 2, 1, 3);
+        g->addWidget(etiqueta(etiquetaCorta, corto), 1, 1);
+        g->addWidget(corto, 1, 2);
+        g->addWidget(etiqueta(QStringLiteral("Fecha:"), fecha), 1, 3, Qt::AlignRight);
+        g->addWidget(fecha, 1, 4);
+        g->setColumnStretch(2, 1);
+        raiz->addWidget(grupo);
+    };
     QSpinBox *Trab = selector(QStringLiteral("Trab"), 50);
     EditMayusculas *Trabajo = texto(QStringLiteral("Trabajo"));
     EditMayusculas *Lugar = texto(QStringLiteral("Lugar"));
     EditMascara *FechaCong = mascara(QStringLiteral("FechaCong"), EditMascara::kFecha);
-    gt->addWidget(Trab, 0, 0, 2, 1, Qt::AlignTop);
-    gt->addWidget(etiqueta(QStringLiteral("Trabajo:"), Trabajo), 0, 1);
-    gt->addWidget(Trabajo, 0, 2, 1, 3);
-    gt->addWidget(etiqueta(QStringLiteral("Lugar:"), Lugar), 1, 1);
-    gt->addWidget(Lugar, 1, 2);
-    gt->addWidget(etiqueta(QStringLiteral("Fecha:"), FechaCong), 1, 3, Qt::AlignRight);
-    gt->addWidget(FechaCong, 1, 4);
-    gt->setColumnStretch(2, 1);
-    raiz->addWidget(grupoTrab);
-
-    // --- Tesis dirigidas ---
-    auto *grupoTesis = new QGroupBox(
-        QStringLiteral("Enliste las tesis dirigidas o en proceso señalando nivel y posible fecha de termino"), this);
-    auto *gs = new QGridLayout(grupoTesis);
+    grupoDeDos(QStringLiteral("Enliste sus trabajos presentados en congresos nacionales e internacionales"), Trab,
+               QStringLiteral("Trabajo:"), Trabajo, QStringLiteral("Lugar:"), Lugar, FechaCong);
     QSpinBox *Tesis = selector(QStringLiteral("Tesis"), 50);
     EditMayusculas *Titulo = texto(QStringLiteral("Titulo"));
     EditMayusculas *Nivel = texto(QStringLiteral("Nivel"));
     EditMascara *FechaTes = mascara(QStringLiteral("FechaTes"), EditMascara::kFecha);
-    gs->addWidget(Tesis, 0, 0, 2, 1, Qt::AlignTop);
-    gs->addWidget(etiqueta(QStringLiteral("Título:"), Titulo), 0, 1);
-    gs->addWidget(Titulo, 0, 2, 1, 3);
-    gs->addWidget(etiqueta(QStringLiteral("Nivel:"), Nivel), 1, 1);
-    gs->addWidget(Nivel, 1, 2);
-    gs->addWidget(etiqueta(QStringLiteral("Fecha:"), FechaTes), 1, 3, Qt::AlignRight);
-    gs->addWidget(FechaTes, 1, 4);
-    gs->setColumnStretch(2, 1);
-    raiz->addWidget(grupoTesis);
+    grupoDeDos(QStringLiteral("Enliste las tesis dirigidas o en proceso señalando nivel y posible fecha de termino"), Tesis,
+               QStringLiteral("Título:"), Titulo, QStringLiteral("Nivel:"), Nivel, FechaTes);
 
     auto *pie = new QHBoxLayout;
     auto *Btn_Anterior = boton(QStringLiteral("Btn_Anterior"), QStringLiteral("Anterior"), QStyle::SP_ArrowBack);

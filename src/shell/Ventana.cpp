@@ -41,11 +41,15 @@ void Ventana::centraEnMarco(bool soloCerrar)
 
 bool Ventana::event(QEvent *evento)
 {
+    // Todos los eventos de la ventana pasan por aquí: sólo dos interesan.
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::ParentChange && tipo != QEvent::Show)
+        return QWidget::event(evento);
     auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (sub && evento->type() == QEvent::ParentChange && m_soloCerrar && !sub->isVisible()) {
+    if (sub && tipo == QEvent::ParentChange && m_soloCerrar && !sub->isVisible()) {
         sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint);
-    } else if (sub && evento->type() == QEvent::Show && m_centrar) {
+    } else if (sub && tipo == QEvent::Show && m_centrar) {
         m_centrar = false;
         sub->adjustSize();
         if (QMdiArea *area = sub->mdiArea()) {
