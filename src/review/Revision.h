@@ -3,6 +3,7 @@
 // ventanas, para que la ventana W_Incon, la herramienta de línea de órdenes y las pruebas
 // compartan exactamente el mismo reporte.
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -10,10 +11,30 @@
 
 namespace Revision {
 
+// Dónde se corrige un hallazgo: la ventana (su nombre W_…), el control (su nombre) y el
+// registro que la ventana debe mostrar: el tipo de un domicilio o de una persona ("ACT", "OP2",
+// "HJ1"), el número de una opción, el grado de un antecedente escolar ("LIC") o el número del
+// registro en su lista curricular (el valor del selector). Vacío si no hay registro que elegir.
+struct Lugar {
+    QString ventana;
+    QString control;
+    QString registro;
+    bool vacio() const { return ventana.isEmpty(); }
+    bool operator==(const Lugar &) const = default;
+};
+
+struct Hallazgo {
+    QString texto;
+    Lugar lugar;
+};
+
 struct Resultado {
     // Renglones del reporte tal como se muestran: el primero es el título
     // ("No hay Inconsistencias" o "Reporte de Inconsistencias") y luego un hallazgo por renglón.
     QStringList lineas;
+    // El lugar de cada renglón, en paralelo a `lineas` (el del título va vacío, y el de un
+    // hallazgo que ningún control corrige también).
+    QList<Lugar> lugares;
     // Veredicto: ningún hallazgo bloqueante (los avisos no cuentan).
     bool sinInconsistencias = true;
 };
@@ -34,7 +55,17 @@ QString identificaEscolar(const QString &nivel, const QString &nombre, int secue
 
 // Valores guardados que la entrega de la convocatoria no puede llevar (caracteres fuera de
 // Windows-1252, textos más largos que su campo, números fuera de rango): un hallazgo por valor
-// que nombra el campo, la tabla y el registro. La revisión los incluye como bloqueantes.
-QStringList noEntregables(int convocatoria);
+// que nombra el campo, la tabla y el registro, con el lugar donde se captura ese campo cuando
+// una ventana lo muestra. La revisión los incluye como bloqueantes.
+QList<Hallazgo> noEntregables(int convocatoria);
+
+// Lugar de la columna de una tabla de la solicitud, para el renglón `fila` (que trae al menos
+// Tipo, Nivel o Clave según la tabla, y la posición del registro en su lista si la tiene);
+// vacío si ninguna ventana la captura.
+Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString &tipo, const QString &registro);
+
+// El reporte con su lugar: cada hallazgo seguido de TAB ventana TAB control TAB registro; el
+// título sin TAB.
+QStringList conLugares(const Resultado &r);
 
 } // namespace Revision
