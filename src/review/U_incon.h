@@ -3,10 +3,11 @@
 // devuelve el veredicto. Se crea oculta al arrancar y vive toda la ejecución.
 #include "review/Revision.h"
 #include <QDialog>
+#include <QTextBrowser>
 #include <optional>
 
 class QFrame;
-class QTextBrowser;
+
 class QPushButton;
 
 // Veredicto de la última revisión: true cuando no hubo nada bloqueante.

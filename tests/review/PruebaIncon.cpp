@@ -285,6 +285,30 @@ private slots:
             QCOMPARE(t->selectedText().size(), t->displayText().size());
     }
 
+    // Sólo los renglones con lugar son enlaces; Tab los alcanza y Entrar sigue el elegido.
+    void enlacesConElTeclado()
+    {
+        Entorno e(true);
+        Muestra::llena();
+        Entorno::sql(QStringLiteral("Update Beca Set Total_col=3000000000 Where Clave=1"));
+        Entorno::sql(QStringLiteral("Update Persona Set Paterno='' Where Tipo='SOL'"));
+        TW_Incon *w = W_Incon();
+        QList<bool> enlaces;
+        QTimer::singleShot(0, w, [&, w] {
+            for (int i = 0; i < 3; ++i)
+                enlaces << esEnlace(w, i);
+            w->Memo1->setFocus();
+            QTest::keyClick(w->Memo1, Qt::Key_Tab);
+            QTest::keyClick(w->Memo1, Qt::Key_Return);
+            if (w->isVisible())
+                w->Button2->click();
+        });
+        QVERIFY(!w->Revisa_Inconsistencias());
+        QCOMPARE(enlaces, (QList<bool>{false, true, false}));   // título, nombre, valor sin ventana
+        QVERIFY(!w->Memo1->accessibleName().isEmpty());
+        QCOMPARE(w->Lugar_Elegido().value_or(Revision::Lugar{}), (Revision::Lugar{QStringLiteral("W_Generales"), QStringLiteral("Paterno"), QString()}));
+    }
+
     void cerrarConLaCajaTambienRegresa()
     {
         Entorno e(true);
