@@ -65,6 +65,8 @@ TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
     Memo1->setOpenLinks(false);
+    // Con cursor de teclado: las flechas recorren los renglones (y un lector de pantalla los lee).
+    Memo1->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     Memo1->setAccessibleName(QStringLiteral("Reporte de inconsistencias"));
     Memo1->setAccessibleDescription(QStringLiteral(
         "Cada renglón subrayado lleva a la ventana y al campo donde se corrige: Tab pasa de uno a otro y Entrar "
