@@ -250,6 +250,7 @@ QWidget *TW_Inicial::Ve_A(const QString &ventana, const QString &control, const 
         return nullptr;
 
     auto *w = qobject_cast<Ventana *>(Forma(ventana));
+    const bool abierta = w != nullptr;
     if (!w) {
         // El contexto que deja la ventana que la abre en la cadena.
         if (persona || es(ventana, "W_Predial"))
@@ -267,8 +268,10 @@ QWidget *TW_Inicial::Ve_A(const QString &ventana, const QString &control, const 
         m_mdi->setActiveSubWindow(sub);
     }
     if (!w->Ubica_Registro(control, registro)) {
-        dialogos().aviso(QStringLiteral("La ventana «%1» ya está abierta con otros datos: ciérrela para llegar al dato "
-                                        "que se eligió en el reporte de inconsistencias.").arg(w->windowTitle()));
+        dialogos().aviso(abierta ? QStringLiteral("La ventana «%1» ya está abierta con otros datos: ciérrela para llegar al "
+                                                  "dato que se eligió en el reporte de inconsistencias.").arg(w->windowTitle())
+                                 : QStringLiteral("La ventana «%1» no muestra el registro del dato que se eligió en el "
+                                                  "reporte de inconsistencias.").arg(w->windowTitle()));
         return nullptr;
     }
     QWidget *c = w->findChild<QWidget *>(control);

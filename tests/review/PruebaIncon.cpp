@@ -285,6 +285,25 @@ private slots:
             QCOMPARE(t->selectedText().size(), t->displayText().size());
     }
 
+    // Una ventana ya abierta se reusa: cambia de registro con su selector si puede; si no, se avisa
+    // y se queda como estaba.
+    void ventanaYaAbierta()
+    {
+        Entorno e(true);
+        Muestra::llena();
+        TW_Inicial *marco = e.inicial();
+        QVERIFY(marco->Ve_A(QStringLiteral("W_Vitae3"), QStringLiteral("Lectura"), QStringLiteral("1")));
+        auto *vitae = qobject_cast<Ventana *>(marco->Forma(QStringLiteral("W_Vitae3")));
+        QVERIFY(marco->Ve_A(QStringLiteral("W_Vitae3"), QStringLiteral("Lectura"), QStringLiteral("2")));
+        QCOMPARE(qobject_cast<Ventana *>(marco->Forma(QStringLiteral("W_Vitae3"))), vitae);
+        QCOMPARE(vitae->Registro_Mostrado(QStringLiteral("Lectura")), QStringLiteral("2"));
+
+        QVERIFY(marco->Ve_A(QStringLiteral("W_DirAct"), QStringLiteral("Calle"), QStringLiteral("ACC")));
+        QVERIFY(!marco->Ve_A(QStringLiteral("W_DirAct"), QStringLiteral("Calle"), QStringLiteral("ACT")));
+        QVERIFY(e.dialogos().ultimo().contains(QStringLiteral("ya está abierta")));
+        QCOMPARE(qobject_cast<Ventana *>(marco->Forma(QStringLiteral("W_DirAct")))->Registro_Mostrado({}), QStringLiteral("ACC"));
+    }
+
     // Sólo los renglones con lugar son enlaces; Tab los alcanza y Entrar sigue el elegido.
     void enlacesConElTeclado()
     {
