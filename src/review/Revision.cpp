@@ -607,7 +607,7 @@ QString identificaEscolar(const QString &nivel, const QString &nombre, int secue
 
 Resultado revisa(const std::function<void(int)> &progreso) { return Revisor(progreso).corre(); }
 
-Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString &tipo, const QString &registro)
+Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString &tipo, const QString &numero)
 {
     for (const Captura &c : kCapturas) {
         if (tabla.compare(QLatin1String(c.tabla), Qt::CaseInsensitive) != 0 ||
@@ -620,7 +620,7 @@ Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString
         if (c.registro == Registro::Tipo)
             l.registro = tipo;
         else if (c.registro == Registro::Numero)
-            l.registro = registro;
+            l.registro = numero;
         return l;
     }
     return {};

@@ -59,10 +59,10 @@ QString identificaEscolar(const QString &nivel, const QString &nombre, int secue
 // una ventana lo muestra. La revisión los incluye como bloqueantes.
 QList<Hallazgo> noEntregables(int convocatoria);
 
-// Lugar de la columna de una tabla de la solicitud, para el renglón `fila` (que trae al menos
-// Tipo, Nivel o Clave según la tabla, y la posición del registro en su lista si la tiene);
-// vacío si ninguna ventana la captura.
-Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString &tipo, const QString &registro);
+// Lugar donde se captura la columna de una tabla de la solicitud, para un renglón cuyo Tipo (o
+// Nivel, en Escolar) es `tipo` y cuyo número es `numero`: el de opción en Beca, el del registro
+// en su lista en Trabajo y en otros estudios. Vacío si ninguna ventana la captura.
+Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString &tipo, const QString &numero);
 
 // El reporte con su lugar: cada hallazgo seguido de TAB ventana TAB control TAB registro; el
 // título sin TAB.
