@@ -6,12 +6,12 @@
 #include "platform/Esquema.h"
 #include "platform/Manifiesto.h"
 #include "platform/paradox/Paradox.h"
-#include "platform/volumenes/Volumenes.h"
 #include "reports/Reportes.h"
 #include "review/Revision.h"
 #include "shell/U_inicial.h"
 #include "support/Cli.h"
 #include "support/Entorno.h"
+#include "support/Memoria.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
@@ -78,20 +78,6 @@ void dana(const QString &medio, const QString &dano)
         f.write(Manifiesto::huella(d.filePath(S("Aval.db"))).toLatin1() + "  Aval.db\n");
     }
 }
-
-// Unidad a: removible (el medio) y c: fija.
-struct Memoria {
-    QTemporaryDir dir;
-    Memoria()
-    {
-        auto v = std::make_unique<VolumenesSimulados>(dir.path());
-        v->agrega(u'a', true);
-        v->agrega(u'c', false);
-        Volumenes::instala(std::move(v));
-    }
-    ~Memoria() { Volumenes::instala(nullptr); }
-    QString raiz() const { return dir.path() + S("/a"); }
-};
 
 } // namespace
 
