@@ -16,10 +16,12 @@
 #include "support/Pruebas.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -226,12 +228,14 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto *d = qobject_cast<TW_Recupera *>(QApplication::activeModalWidget());
             QVERIFY(d);
-            d->Btn_Verificar->click();
+            const auto cierra = qScopeGuard([d] { d->reject(); });   // también si algo falla
+            QTest::keyClick(d->DriveComboBox1, Qt::Key_Return);   // sólo con el teclado
             memo = d->Memo1->toPlainText();
             recuperable = d->Btn_Recuperar->isEnabled();
-            d->Btn_Recuperar->click();
-            if (d->isVisible())
-                d->reject();
+            if (recuperable) {
+                QCOMPARE(d->focusWidget(), d->Btn_Recuperar);
+                QTest::keyClick(d->Btn_Recuperar, Qt::Key_Space);
+            }
         });
         panel->btn_Recuperar->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
