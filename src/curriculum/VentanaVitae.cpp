@@ -147,7 +147,7 @@ void VentanaVitae::salidaFecha(EditMascara *fecha)
         W_Inicial()->Valida_Fecha(fecha->texto());   // sólo por su mensaje (31/02, mes 13…)
     }
     if (!valida)
-        fecha->ponTexto(CamposVitae::hoy());
+        fecha->ponTexto(Comunes::fechaPropuesta());
 }
 
 void VentanaVitae::salidaPromedio(EditMascara *promedio)

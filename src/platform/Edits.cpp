@@ -22,16 +22,9 @@ public:
             }
             limpio += c;
         }
-        if (m_mayusculas) {
-            // toUpper de la ß da "SS"; se deja como está para no cambiar la longitud.
-            QString mayus;
-            mayus.reserve(limpio.size());
-            for (QChar c : limpio) {
-                const QString u = QString(c).toUpper();
-                mayus += (u.size() == 1 && Win1252::representable(u.at(0))) ? u.at(0) : c;
-            }
-            limpio = mayus;
-        }
+        // Una letra por letra: la longitud no cambia y el cursor se queda donde estaba.
+        if (m_mayusculas)
+            limpio = Win1252::mayusculas(limpio);
         entrada = limpio;
         pos = qBound(0, nuevaPos, int(entrada.size()));
         return Acceptable;

@@ -10,6 +10,29 @@
 #include <QTranslator>
 #include <QWidget>
 
+namespace {
+// Textos del diálogo de archivos que la traducción de Qt aún no trae (la columna "Tipo" de
+// una carpeta decía "Folder"). Se consulta antes que la de Qt y sólo responde por éstos.
+class TraduccionComplementaria : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *contexto, const char *texto, const char *, int) const override
+    {
+        if (qstrcmp(contexto, "QAbstractFileIconProvider") != 0)
+            return {};
+        static const struct {
+            const char *ingles, *espanol;
+        } kTextos[] = {{"Folder", "Carpeta"}, {"Drive", "Unidad"}, {"File", "Archivo"},
+                       {"Shortcut", "Acceso directo"}, {"Unknown", "Desconocido"}};
+        for (const auto &t : kTextos)
+            if (qstrcmp(texto, t.ingles) == 0)
+                return QString::fromUtf8(t.espanol);
+        return {};
+    }
+};
+} // namespace
+
 Arranque::Arranque(const QString &carpetaTablas)
 {
     Base::abre(carpetaTablas);
@@ -43,4 +66,8 @@ void instalaTraduccion()
         QCoreApplication::installTranslator(t);
     else
         delete t;
+    QCoreApplication::installTranslator(new TraduccionComplementaria(qApp));
+    // Los diálogos del escritorio (de archivos, sobre todo) hablan el idioma de la sesión; los
+    // de Qt, con la traducción de arriba, siempre español.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }

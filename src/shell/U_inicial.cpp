@@ -332,7 +332,7 @@ std::optional<QString> TW_Inicial::Pide_Nombre_Catalogo(const QString &titulo)
     const auto nombre = dialogos().entrada(titulo, QStringLiteral("Nombre:"));
     if (!nombre)
         return std::nullopt;
-    const QString t = Win1252::limpia(*nombre).trimmed().toUpper();
+    const QString t = Win1252::mayusculas(Win1252::limpia(*nombre).trimmed());
     if (t.isEmpty()) {
         dialogos().aviso(QStringLiteral("No se agregó nada al catálogo: el nombre está vacío"));
         return std::nullopt;

@@ -545,7 +545,7 @@ void entrega(Entorno &e, Usuario &usuario, const Memoria &memoria)
     QStringList esperados;
     for (const Entrega::Archivo &a : Entrega::archivos(482))
         esperados << a.nombre;
-    esperados << QStringLiteral("entrega.sha256");
+    esperados << QStringLiteral("entrega.sha256");   // el recibo, escrito al final
     esperados.sort();
     QStringList hay = QDir(memoria.raiz()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     QCOMPARE(hay, esperados);

@@ -96,7 +96,7 @@ private slots:
         // Hoja dos: la declaración completa, el nombre para la firma y el número de hoja.
         const QString t2 = h2.contenido();
         QVERIFY(!t2.contains(QStringLiteral("Datos Generales")));
-        QVERIFY(t2.startsWith(QStringLiteral("15/03/2004\nTALVERO.")));
+        QVERIFY(t2.startsWith(QStringLiteral("15/03/2004\nBORRADOR\nTALVERO.")));
         for (const char *s : {"PRESENTE.", "acepto expresamente lo siguiente:", "1. Sujetarme a las bases", "2. Que TALVERO cancele",
                               "3. Que la entrega de mi documentación", "4. Que concursaré únicamente", "5. Informar a TALVERO",
                               "6. Que el expediente de mi solicitud pasa a ser propiedad de TALVERO"})
@@ -139,7 +139,9 @@ private slots:
         TR_DatGrales r;
         const Informe::Documento d = r.Documento();
         QCOMPARE(texto(d.paginas.at(0), "L_Borrador"), leyenda);
-        QVERIFY(!d.paginas.at(1).contenido().contains(QStringLiteral("BORRADOR")));
+        // La declaración dice "BORRADOR" también; cerrada, no lleva leyenda.
+        QCOMPARE(texto(d.paginas.at(1), "L_Borrador2"), leyenda == u"BORRADOR" ? leyenda : QString());
+        QCOMPARE(d.paginas.at(1).contenido().count(QStringLiteral("BORRADOR")), leyenda == u"BORRADOR" ? 1 : 0);
     }
 
     void programaSegunConvocatoria_data()
@@ -290,6 +292,8 @@ private slots:
         QVERIFY(p.contenido().contains(QStringLiteral("ATENTAMENTE")));
         QVERIFY(!p.deOrigen(QStringLiteral("FirmaNombre")));
         QCOMPARE(texto(p, "Pagina"), QStringLiteral("Página: 1"));
+        // La única hoja de un borrador no parece final.
+        QCOMPARE(texto(p, "L_Borrador2"), QStringLiteral("BORRADOR"));
         QVERIFY(dentroDelMarco(p));
     }
 

@@ -7,6 +7,9 @@
 #include "support/Pruebas.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
@@ -169,6 +172,10 @@ private slots:
     {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+        // El diálogo de "Guardar PDF…" es el de Qt, en español hasta en el tipo de una carpeta.
+        QVERIFY(QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs));
+        QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Carpeta"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("&Nombre de fichero:"));
     }
 
     void salirCierraSinPreguntar()
