@@ -5,6 +5,7 @@
 #include "platform/Edits.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
@@ -418,6 +419,7 @@ void TW_Dependiente::Btn_SiguienteClick()
     Deps1->hide();
     Muestra_Dependientes(esReferencia(m_tipo) ? QStringLiteral("AVA") : QStringLiteral("ACC"));
     Dep_Actual = -1;
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_AnteriorClick()
@@ -444,6 +446,7 @@ void TW_Dependiente::Btn_AnteriorClick()
         Deps1->show();
     }
     ponTipo(QStringLiteral("ACT"));
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_DireccionClick()
@@ -483,6 +486,7 @@ void TW_Dependiente::ReferenciasClick()
     Btn_Predio->hide();
     Referencias->hide();
     Btn_Salir->hide();
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_SalirClick() { cierraVentana(); }

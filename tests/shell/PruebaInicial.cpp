@@ -6,6 +6,7 @@
 #include "support/Entorno.h"
 #include "support/Pruebas.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -53,7 +54,7 @@ private slots:
                            B{"SB_Admon", "Administración", "Administración", true}, B{"SB_Salir", "Salir", "Salir", true}}) {
             QToolButton *t = boton(w, b.nombre);
             QVERIFY2(t, b.nombre);
-            QCOMPARE(t->text(), QString::fromUtf8(b.texto));
+            QCOMPARE(QString(t->text()).remove(u'&'), QString::fromUtf8(b.texto));   // sólo se agrega el atajo
             QCOMPARE(t->toolTip(), QString::fromUtf8(b.ayuda));
             QCOMPARE(t->isVisible(), b.visible);
             QCOMPARE(t->isEnabled(), b.visible);
@@ -169,6 +170,43 @@ private slots:
     {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+    }
+
+    // Desde dentro de una ventana: Alt y la letra subrayada pulsan el botón de la barra (con las
+    // mismas compuertas), Ctrl+Tab cambia de ventana y Ctrl+F4 cierra la activa.
+    void atajosDelMarco()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        w->showMaximized();   // con la barra entera a la vista, como al arrancar
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget *generales = w->Forma(QStringLiteral("W_Generales"));
+        QVERIFY(generales && generales->isAncestorOf(QApplication::focusWidget()));
+        auto pulsa = [w](Qt::Key tecla, Qt::KeyboardModifiers mod) {
+            QTest::keyClick(w, tecla, mod);
+            QTest::qWait(300);   // el atajo de un botón lo pulsa con su animación
+        };
+        pulsa(Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("Debe de elegir primero la convocatoria en datos generales")});
+        QVERIFY(!w->Forma(QStringLiteral("W_DatAcad1")));
+        pulsa(Qt::Key_D, Qt::AltModifier);
+        QWidget *admon = w->Forma(QStringLiteral("W_Admon"));
+        QVERIFY(admon);
+        QCOMPARE(w->areaMdi()->activeSubWindow()->widget(), admon);
+        pulsa(Qt::Key_G, Qt::AltModifier);   // ya abierta: nada nuevo
+        QCOMPARE(abiertas(w, QStringLiteral("W_Generales")), 1);
+        pulsa(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(w->areaMdi()->activeSubWindow()->widget(), generales);
+        pulsa(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w->areaMdi()->activeSubWindow()->widget(), admon);
+        pulsa(Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(!w->Forma(QStringLiteral("W_Admon")));
+        QVERIFY(w->Forma(QStringLiteral("W_Generales")));
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,482)"));
+        pulsa(Qt::Key_C, Qt::AltModifier);
+        QVERIFY(w->Forma(QStringLiteral("W_Vitae1")));
+        pulsa(Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!w->isVisible());
     }
 
     void salirCierraSinPreguntar()
