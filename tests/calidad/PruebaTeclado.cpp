@@ -131,6 +131,9 @@ private slots:
             if (nombre(c).isEmpty())
                 faltan << QStringLiteral("%1 (%2): sin nombre").arg(c->objectName(), QLatin1String(c->metaObject()->className()));
         }
+        for (QPlainTextEdit *t : w->findChildren<QPlainTextEdit *>())
+            if (t->toPlainText().contains(u'\t'))
+                faltan << QStringLiteral("%1 guardó un tabulador").arg(t->objectName());
         QVERIFY2(faltan.isEmpty(), qPrintable(faltan.join(QStringLiteral("; "))));
         QVERIFY(e.dialogos().textos().isEmpty());   // recorrer no hace saltar avisos
     }

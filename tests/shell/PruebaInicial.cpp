@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -202,6 +203,13 @@ private slots:
         pulsa(Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!w->Forma(QStringLiteral("W_Admon")));
         QVERIFY(w->Forma(QStringLiteral("W_Generales")));
+        pulsa(Qt::Key_D, Qt::AltModifier);   // Enter pulsa el botón enfocado
+        admon = w->Forma(QStringLiteral("W_Admon"));
+        QVERIFY(admon);
+        admon->findChild<QPushButton *>(QStringLiteral("Btn_Salir"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+        QVERIFY(!w->Forma(QStringLiteral("W_Admon")));
         Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,482)"));
         pulsa(Qt::Key_C, Qt::AltModifier);
         QVERIFY(w->Forma(QStringLiteral("W_Vitae1")));
