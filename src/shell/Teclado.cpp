@@ -46,6 +46,18 @@ bool esCampo(const QWidget *w)
 // Nombre puesto por la ventana misma: no se toca.
 bool nombrePropio(const QWidget *w) { return !w->accessibleName().isEmpty() && !w->property(kNombreLigado).toBool(); }
 
+// La etiqueta misma se lee sin sus marcas (en Linux una lista se nombra con su etiqueta).
+void nombraEtiqueta(QLabel *l)
+{
+    const QString nombre = nombreDe(l->text());
+    if (nombre == l->text() && !l->property(kNombreLigado).toBool())
+        return;
+    if (nombrePropio(l) || l->accessibleName() == nombre)
+        return;
+    l->setProperty(kNombreLigado, true);
+    l->setAccessibleName(nombre);
+}
+
 void nombra(QWidget *w, const QString &texto)
 {
     const QString nombre = nombreDe(texto);
@@ -219,6 +231,7 @@ QString nombreDe(const QString &etiqueta)
 void liga(QLabel *etiqueta, QWidget *control)
 {
     etiqueta->setBuddy(control);
+    nombraEtiqueta(etiqueta);
     nombra(control, etiqueta->text());
 }
 
@@ -237,6 +250,7 @@ void prepara(QWidget *ventana)
     QSet<QWidget *> ligados;
     for (QLabel *l : etiquetas)
         if (l->buddy() && !l->property(kLigadaPorLugar).toBool()) {
+            nombraEtiqueta(l);
             nombra(l->buddy(), l->text());
             ligados.insert(l->buddy());
         }
@@ -252,6 +266,7 @@ void prepara(QWidget *ventana)
                 l->setProperty(kLigadaPorLugar, true);
             }
             primero = false;
+            nombraEtiqueta(l);
             nombra(c, l->text());
             ligados.insert(c);
         }

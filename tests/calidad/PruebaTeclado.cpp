@@ -82,17 +82,23 @@ private slots:
     {
         QTest::addColumn<QString>("ventana");
         QTest::addColumn<QString>("tipo");   // Tipo_Actual con el que se abre
+        QTest::addColumn<QStringList>("nombres");   // control=nombre que debe leerse
+        const QHash<QString, QStringList> nombres{
+            {QStringLiteral("W_DirAct"), {"CB_Estado=Estado", "Add_Cd=Agregar ciudad", "Add_Mpio=Agregar municipio"}},
+            {QStringLiteral("W_DatAcad1"), {"CB_Area=Area", "CB_Disc=Disciplina", "SubDisciplina=Subdisciplina"}},
+            {QStringLiteral("W_DatAcad2"), {"Add_Inst=Agregar institución", "Fec_FinBeca=Fecha de término", "Nom_contacto=Nombre"}}};
         for (const QString &v : Muestra::ventanas())
-            QTest::newRow(qPrintable(v)) << v << (v == u"W_DirAct" ? QStringLiteral("ACT") : QStringLiteral("AVA"));
-        QTest::newRow("W_Dependiente familia") << "W_Dependiente" << "ACT";
-        QTest::newRow("W_DirAct extranjero") << "W_DirAct" << "EXT";
-        QTest::newRow("W_Incon") << "W_Incon" << "";
-        QTest::newRow("W_GenDsk") << "W_GenDsk" << "";
+            QTest::newRow(qPrintable(v)) << v << (v == u"W_DirAct" ? QStringLiteral("ACT") : QStringLiteral("AVA")) << nombres.value(v);
+        QTest::newRow("W_Dependiente familia") << "W_Dependiente" << "ACT" << QStringList();
+        QTest::newRow("W_DirAct extranjero") << "W_DirAct" << "EXT" << QStringList{"CB_Estado=Pais", "Add_Cd=Agregar estado"};
+        QTest::newRow("W_Incon") << "W_Incon" << "" << QStringList();
+        QTest::newRow("W_GenDsk") << "W_GenDsk" << "" << QStringList();
     }
     void recorridoYNombres()
     {
         QFETCH(QString, ventana);
         QFETCH(QString, tipo);
+        QFETCH(QStringList, nombres);
         Entorno e(true);
         Muestra::llena();
         TW_Inicial *marco = e.inicial();
@@ -130,6 +136,11 @@ private slots:
                 faltan << QStringLiteral("%1: Tab no llega").arg(c->objectName());
             if (nombre(c).isEmpty())
                 faltan << QStringLiteral("%1 (%2): sin nombre").arg(c->objectName(), QLatin1String(c->metaObject()->className()));
+        }
+        for (const QString &n : nombres) {
+            QWidget *c = w->findChild<QWidget *>(n.section(u'=', 0, 0));
+            if (!c || nombre(c) != n.section(u'=', 1))
+                faltan << QStringLiteral("%1 se lee \"%2\"").arg(n, c ? nombre(c) : QString());
         }
         for (QPlainTextEdit *t : w->findChildren<QPlainTextEdit *>())
             if (t->toPlainText().contains(u'\t'))
