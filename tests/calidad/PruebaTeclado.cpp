@@ -1,26 +1,21 @@
 // Cada ventana, abierta como la abre el usuario sobre la solicitud de muestra, se recorre
-// entera con Tab desde su primer control, y cada control tiene un nombre que lee el lector
-// de pantalla (una lista, el de la etiqueta ligada a ella).
+// entera con Tab y cada control tiene un nombre que lee el lector de pantalla.
 #include "shell/U_inicial.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
-#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
 
 namespace {
-
-// Control con el que el usuario captura u ordena algo (no la línea interna de una lista).
+// Control que el usuario maneja (no la línea interna de una lista o de un selector).
 bool esControl(QWidget *w)
 {
     if (qobject_cast<QComboBox *>(w->parentWidget()) || qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
@@ -29,50 +24,25 @@ bool esControl(QWidget *w)
            qobject_cast<QAbstractButton *>(w) || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w);
 }
 
-// El control que el usuario ve enfocado (una lista, aunque el foco esté en su línea).
-QWidget *enfocado()
+// Un grupo de opciones excluyentes es una sola parada de Tab (las flechas eligen dentro).
+QObject *parada(QWidget *w)
 {
-    QWidget *f = QApplication::focusWidget();
-    while (f && !esControl(f))
-        f = f->parentWidget();
-    return f;
+    auto *r = qobject_cast<QRadioButton *>(w);
+    while (w && !r && !esControl(w))
+        w = w->parentWidget();
+    return r && r->group() && r->group()->exclusive() ? static_cast<QObject *>(r->group()) : w;
 }
 
-// Lo que lee el lector de pantalla. En Linux una lista lee como nombre su valor: su nombre
-// es el de la etiqueta ligada (o el título del grupo en que está sola).
+// En Linux una lista lee como nombre su valor: su nombre es el de la etiqueta ligada (o el
+// título del grupo en que está sola).
 QString nombre(QWidget *w)
 {
     QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
-    if (!i)
-        return {};
     if (!qobject_cast<QComboBox *>(w))
         return i->text(QAccessible::Name).trimmed();
     const auto etiquetas = i->relations(QAccessible::Label);
     return etiquetas.isEmpty() ? QString() : etiquetas.first().first->text(QAccessible::Name).trimmed();
 }
-
-// Un grupo de opciones excluyentes es una sola parada de Tab (las flechas eligen dentro).
-QObject *parada(QWidget *w)
-{
-    auto *r = qobject_cast<QRadioButton *>(w);
-    if (r && r->group() && r->group()->exclusive())
-        return r->group();
-    return r && r->autoExclusive() ? r->parentWidget() : w;
-}
-
-QWidget *abre(const QString &ventana, const QString &tipo)
-{
-    for (QWidget *t : QApplication::topLevelWidgets())
-        if (t->objectName() == ventana) {   // los diálogos viven toda la ejecución
-            t->show();
-            t->activateWindow();
-            return t;
-        }
-    Tipo_Actual = tipo;
-    QWidget *w = W_Inicial()->Forma(ventana);
-    return w ? w : W_Inicial()->Abre_Forma(ventana);
-}
-
 } // namespace
 
 class PruebaTeclado : public QObject {
@@ -81,8 +51,8 @@ private slots:
     void recorridoYNombres_data()
     {
         QTest::addColumn<QString>("ventana");
-        QTest::addColumn<QString>("tipo");   // Tipo_Actual con el que se abre
-        QTest::addColumn<QStringList>("nombres");   // control=nombre que debe leerse
+        QTest::addColumn<QString>("tipo");           // Tipo_Actual con el que se abre
+        QTest::addColumn<QStringList>("nombres");    // control=nombre que debe leerse
         const QHash<QString, QStringList> nombres{
             {QStringLiteral("W_DirAct"), {"CB_Estado=Estado", "Add_Cd=Agregar ciudad", "Add_Mpio=Agregar municipio"}},
             {QStringLiteral("W_DatAcad1"), {"CB_Area=Area", "CB_Disc=Disciplina", "SubDisciplina=Subdisciplina"}},
@@ -101,50 +71,49 @@ private slots:
         QFETCH(QStringList, nombres);
         Entorno e(true);
         Muestra::llena();
-        TW_Inicial *marco = e.inicial();
-        marco->showMaximized();
-        QVERIFY(QTest::qWaitForWindowActive(marco));
-        QWidget *w = abre(ventana, tipo);
+        e.inicial()->showMaximized();
+        QVERIFY(QTest::qWaitForWindowActive(e.inicial()));
+        Tipo_Actual = tipo;
+        QWidget *w = e.inicial()->Forma(ventana);   // W_Generales ya está abierta
+        for (QWidget *t : QApplication::topLevelWidgets())
+            if (t->objectName() == ventana)          // los diálogos viven toda la ejecución
+                (w = t)->show();
+        if (!w)
+            w = e.inicial()->Abre_Forma(ventana);
         QVERIFY(w);
         QApplication::processEvents();
 
         QList<QWidget *> controles;
         for (QWidget *c : w->findChildren<QWidget *>())
-            if (esControl(c) && c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
+            if (esControl(c) && c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus))
                 controles << c;
         QVERIFY(!controles.isEmpty());
         controles.first()->setFocus(Qt::TabFocusReason);
-        QWidget *primero = enfocado();
-        QVERIFY(primero);
-        QSet<QObject *> alcanzados{parada(primero)};
-        for (int i = 0; i < 2 * controles.size(); ++i) {
+        QSet<QObject *> alcanzados{parada(QApplication::focusWidget())};
+        for (qsizetype i = 0; i < 2 * controles.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            if (enfocado() == primero)
-                break;
-            alcanzados.insert(parada(enfocado()));
+            alcanzados.insert(parada(QApplication::focusWidget()));
         }
         QStringList faltan;
         QHash<QPair<QWidget *, QString>, QWidget *> vistos;   // dos campos de un grupo no se leen igual
         for (QWidget *c : controles) {
-            if (!qobject_cast<QAbstractButton *>(c) && !nombre(c).isEmpty()) {
-                QWidget *&otro = vistos[{c->parentWidget(), nombre(c)}];
-                if (otro)
-                    faltan << QStringLiteral("%1 y %2 se leen \"%3\"").arg(otro->objectName(), c->objectName(), nombre(c));
-                otro = c;
-            }
             if (!alcanzados.contains(parada(c)))
-                faltan << QStringLiteral("%1: Tab no llega").arg(c->objectName());
+                faltan << c->objectName() + QStringLiteral(": Tab no llega");
             if (nombre(c).isEmpty())
-                faltan << QStringLiteral("%1 (%2): sin nombre").arg(c->objectName(), QLatin1String(c->metaObject()->className()));
+                faltan << c->objectName() + QStringLiteral(": sin nombre");
+            else if (!qobject_cast<QAbstractButton *>(c)) {
+                if (QWidget *&otro = vistos[{c->parentWidget(), nombre(c)}])
+                    faltan << QStringLiteral("%1 y %2 se leen \"%3\"").arg(otro->objectName(), c->objectName(), nombre(c));
+                else
+                    otro = c;
+            }
         }
-        for (const QString &n : nombres) {
-            QWidget *c = w->findChild<QWidget *>(n.section(u'=', 0, 0));
-            if (!c || nombre(c) != n.section(u'=', 1))
+        for (const QString &n : nombres)
+            if (auto *c = w->findChild<QWidget *>(n.section(u'=', 0, 0)); !c || nombre(c) != n.section(u'=', 1))
                 faltan << QStringLiteral("%1 se lee \"%2\"").arg(n, c ? nombre(c) : QString());
-        }
         for (QPlainTextEdit *t : w->findChildren<QPlainTextEdit *>())
             if (t->toPlainText().contains(u'\t'))
-                faltan << QStringLiteral("%1 guardó un tabulador").arg(t->objectName());
+                faltan << t->objectName() + QStringLiteral(" guardó un tabulador");
         QVERIFY2(faltan.isEmpty(), qPrintable(faltan.join(QStringLiteral("; "))));
         QVERIFY(e.dialogos().textos().isEmpty());   // recorrer no hace saltar avisos
     }

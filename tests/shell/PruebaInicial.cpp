@@ -174,7 +174,8 @@ private slots:
     }
 
     // Desde dentro de una ventana: Alt y la letra subrayada pulsan el botón de la barra (con las
-    // mismas compuertas), Ctrl+Tab cambia de ventana y Ctrl+F4 cierra la activa.
+    // mismas compuertas), Ctrl+Tab cambia de ventana, Ctrl+F4 cierra la activa y Enter pulsa el
+    // botón enfocado.
     void atajosDelMarco()
     {
         Entorno e(true);
@@ -182,38 +183,27 @@ private slots:
         w->showMaximized();   // con la barra entera a la vista, como al arrancar
         QVERIFY(QTest::qWaitForWindowActive(w));
         QWidget *generales = w->Forma(QStringLiteral("W_Generales"));
-        QVERIFY(generales && generales->isAncestorOf(QApplication::focusWidget()));
-        auto pulsa = [w](Qt::Key tecla, Qt::KeyboardModifiers mod) {
+        auto pulsa = [w](Qt::Key tecla, Qt::KeyboardModifiers mod, const char *activa) {
             QTest::keyClick(w, tecla, mod);
-            QTest::qWait(300);   // el atajo de un botón lo pulsa con su animación
+            QTest::qWait(200);   // el atajo de un botón lo pulsa con su animación
+            QMdiSubWindow *sub = w->areaMdi()->activeSubWindow();
+            return sub && !sub->isHidden() && sub->widget()->objectName() == QLatin1String(activa);
         };
-        pulsa(Qt::Key_A, Qt::AltModifier);
+        QVERIFY(pulsa(Qt::Key_A, Qt::AltModifier, "W_Generales"));
         QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("Debe de elegir primero la convocatoria en datos generales")});
-        QVERIFY(!w->Forma(QStringLiteral("W_DatAcad1")));
-        pulsa(Qt::Key_D, Qt::AltModifier);
-        QWidget *admon = w->Forma(QStringLiteral("W_Admon"));
-        QVERIFY(admon);
-        QCOMPARE(w->areaMdi()->activeSubWindow()->widget(), admon);
-        pulsa(Qt::Key_G, Qt::AltModifier);   // ya abierta: nada nuevo
-        QCOMPARE(abiertas(w, QStringLiteral("W_Generales")), 1);
-        pulsa(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(w->areaMdi()->activeSubWindow()->widget(), generales);
-        pulsa(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w->areaMdi()->activeSubWindow()->widget(), admon);
-        pulsa(Qt::Key_F4, Qt::ControlModifier);
-        QVERIFY(!w->Forma(QStringLiteral("W_Admon")));
-        QVERIFY(w->Forma(QStringLiteral("W_Generales")));
-        pulsa(Qt::Key_D, Qt::AltModifier);   // Enter pulsa el botón enfocado
-        admon = w->Forma(QStringLiteral("W_Admon"));
-        QVERIFY(admon);
-        admon->findChild<QPushButton *>(QStringLiteral("Btn_Salir"))->setFocus();
+        QVERIFY(pulsa(Qt::Key_D, Qt::AltModifier, "W_Admon"));
+        QVERIFY(pulsa(Qt::Key_Tab, Qt::ControlModifier, "W_Generales"));
+        QVERIFY(pulsa(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "W_Admon"));
+        QVERIFY(pulsa(Qt::Key_G, Qt::AltModifier, "W_Admon"));   // ya abierta: nada cambia
+        QVERIFY(pulsa(Qt::Key_F4, Qt::ControlModifier, "W_Generales"));
+        QVERIFY(pulsa(Qt::Key_D, Qt::AltModifier, "W_Admon"));
+        w->Forma(QStringLiteral("W_Admon"))->findChild<QPushButton *>(QStringLiteral("Btn_Salir"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QApplication::processEvents();
-        QVERIFY(!w->Forma(QStringLiteral("W_Admon")));
+        QVERIFY(!w->Forma(QStringLiteral("W_Admon")) && generales->isVisible());
         Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,482)"));
-        pulsa(Qt::Key_C, Qt::AltModifier);
-        QVERIFY(w->Forma(QStringLiteral("W_Vitae1")));
-        pulsa(Qt::Key_S, Qt::AltModifier);
+        QVERIFY(pulsa(Qt::Key_C, Qt::AltModifier, "W_Vitae1"));
+        pulsa(Qt::Key_S, Qt::AltModifier, "");
         QVERIFY(!w->isVisible());
     }
 
