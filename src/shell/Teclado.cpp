@@ -284,28 +284,39 @@ void prepara(QWidget *ventana)
         nombraBoton(b);
 }
 
-QList<QWidget *> recorrido(QWidget *ventana)
+namespace {
+// Con `actual` aunque ya no se pueda enfocar (se oculta o se deshabilita con el foco): el foco
+// pasa al que le sigue en su lugar.
+QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
 {
     QList<QWidget *> candidatos;
     for (QWidget *w : ventana->findChildren<QWidget *>())
-        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisibleTo(ventana) && w->isEnabled() &&
-            !interno(w, ventana))
+        if (w == actual || ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisibleTo(ventana) &&
+                            w->isEnabled() && !interno(w, ventana)))
             candidatos << w;
     QList<QWidget *> r;
     ordena(ventana, candidatos, r);
     return r;
 }
+} // namespace
+
+QList<QWidget *> recorrido(QWidget *ventana) { return recorridoDesde(ventana, nullptr); }
 
 bool avanza(QWidget *ventana, bool adelante)
 {
-    prepara(ventana);   // las etiquetas pudieron cambiar con lo que muestra la ventana
-    const QList<QWidget *> lista = recorrido(ventana);
-    if (lista.isEmpty())
+    if (!ventana->isVisible())   // se cierra con el foco dentro: que Qt lo saque
         return false;
-    qsizetype i = -1;
-    for (QWidget *w = QApplication::focusWidget(); w && w != ventana && i < 0; w = w->parentWidget())
-        i = lista.indexOf(w);
+    prepara(ventana);   // las etiquetas pudieron cambiar con lo que muestra la ventana
+    QWidget *actual = QApplication::focusWidget();
+    while (actual && interno(actual, ventana))
+        actual = actual->parentWidget();
+    if (!ventana->isAncestorOf(actual))
+        actual = nullptr;
+    const QList<QWidget *> lista = recorridoDesde(ventana, actual);
     const qsizetype n = lista.size();
+    if (n == 0 || (n == 1 && actual))
+        return false;
+    const qsizetype i = lista.indexOf(actual);
     const qsizetype j = i < 0 ? (adelante ? 0 : n - 1) : (i + (adelante ? 1 : n - 1)) % n;
     lista.at(j)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
