@@ -6,6 +6,7 @@
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
@@ -420,6 +421,7 @@ void TW_Dependiente::Btn_SiguienteClick()
     Deps1->hide();
     Muestra_Dependientes(esReferencia(m_tipo) ? QStringLiteral("AVA") : QStringLiteral("ACC"));
     Dep_Actual = -1;
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_AnteriorClick()
@@ -446,6 +448,7 @@ void TW_Dependiente::Btn_AnteriorClick()
         Deps1->show();
     }
     ponTipo(QStringLiteral("ACT"));
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_DireccionClick()
@@ -485,6 +488,7 @@ void TW_Dependiente::ReferenciasClick()
     Btn_Predio->hide();
     Referencias->hide();
     Btn_Salir->hide();
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_SalirClick() { cierraVentana(); }

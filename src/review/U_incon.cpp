@@ -1,6 +1,7 @@
 #include "review/U_incon.h"
 #include "review/Revision.h"
 #include "shell/Fabrica.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QFrame>
@@ -66,9 +67,11 @@ TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
     f.setBold(true);
     f.setItalic(true);
     Memo1->setFont(f);
+    Memo1->setAccessibleName(windowTitle());
     raiz->addWidget(Memo1, 1);
 
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
+    Teclado::prepara(this);
     g_incon = this;
 }
 
