@@ -64,6 +64,11 @@ done
 dpkg-deb -x "$deb" "$tmp/raiz"
 grep -qx 'Exec=solicitud' "$tmp/raiz/usr/share/applications/solicitud.desktop" || falla "el lanzador no abre solicitud"
 grep -qx 'Icon=solicitud' "$tmp/raiz/usr/share/applications/solicitud.desktop" || falla "el lanzador no usa el icono solicitud"
+# pxlib (con libgsf, libxml2 y GLib) se carga al entregar, no al arrancar: no va enlazada.
+for b in solicitud solicitud-cli; do
+  enlazadas=$(readelf -d "$tmp/raiz/usr/bin/$b" | grep NEEDED || true)
+  grep -Eq 'libpx|libgsf|libxml2|libgio' <<<"$enlazadas" && falla "$b se enlaza con pxlib o lo que ésta arrastra"
+done
 zcat "$tmp/raiz/usr/share/doc/solicitud/changelog.gz" | head -1 | grep -q "^solicitud ($version)" ||
   falla "el registro de cambios no empieza por la versión $version"
 
