@@ -59,12 +59,12 @@ Pxlib carga()
     const QString falla = QStringLiteral("No se pudo cargar la biblioteca de tablas Paradox (%1); "
                                          "instale el paquete pxlib1.").arg(QStringLiteral(BIBLIOTECA_PXLIB));
     if (!biblioteca.load())
-        throw ErrorBase(falla, biblioteca.errorString());
+        throw ErrorBase(falla, biblioteca.errorString(), true);
     Pxlib p;
 #define RESUELVE(tipo, nombre, parametros, argumentos)                                    \
     p.nombre = reinterpret_cast<tipo(*) parametros>(biblioteca.resolve(#nombre));     \
     if (!p.nombre)                                                                        \
-        throw ErrorBase(falla, biblioteca.errorString());
+        throw ErrorBase(falla, biblioteca.errorString(), true);
     FUNCIONES_PXLIB(RESUELVE)
 #undef RESUELVE
     return p;
