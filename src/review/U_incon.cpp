@@ -1,5 +1,6 @@
 #include "review/U_incon.h"
 #include "review/Revision.h"
+#include "shell/Arranque.h"
 #include "shell/Fabrica.h"
 #include "shell/Teclado.h"
 #include "shell/U_inicial.h"
@@ -27,7 +28,13 @@ void progreso(int valor)
 }
 } // namespace
 
-TW_Incon *W_Incon() { return g_incon; }
+TW_Incon *W_Incon()
+{
+    // El arranque la crea la primera vez que se pide.
+    if (!g_incon && Arranque::actual())
+        Arranque::actual()->incon();
+    return g_incon;
+}
 
 TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
 {

@@ -8,6 +8,7 @@
 #include "shell/U_Mod.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -32,7 +33,10 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     g_inicial = this;
     setObjectName(QStringLiteral("W_Inicial"));
     setWindowTitle(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
-    setWindowIcon(QIcon(QStringLiteral(":/iconos/programa.png")));
+    // main() ya puso el icono a la aplicación y el marco lo hereda; decodificarlo otra vez
+    // costaría al arrancar. Sin él (las pruebas), el marco lleva el suyo.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(QIcon(QStringLiteral(":/iconos/programa.png")));
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("AreaMdi"));
