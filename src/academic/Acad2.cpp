@@ -9,9 +9,11 @@
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -109,6 +111,7 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
     Add_Inst->setIcon(QIcon::fromTheme(QStringLiteral("list-add")));
     Add_Inst->setText(QStringLiteral("+"));
     Add_Inst->setEnabled(false);
+    Add_Inst->setAccessibleName(QStringLiteral("Agregar institución"));
 
     auto *marcoContacto = new QGroupBox(QStringLiteral("¿Ha tenido contacto con la institución ?"), this);
     Contacto = new GrupoRadio(QStringLiteral("Contacto"), QString(), {QStringLiteral("No"), QStringLiteral("Si")}, 2, marcoContacto);
@@ -363,6 +366,10 @@ void TW_DatAcad2::Inst_OpcionClick()
         Btn_Montos->setEnabled(false);
     else
         m_opcionEditada = Opcion_Actual;
+    // Con el foco en las opciones el usuario sigue eligiendo (las flechas cambian de opción):
+    // ahí se queda; si la opción cambió desde otro lado, sigue en el primer campo.
+    if (!Inst_opcion->isAncestorOf(QApplication::focusWidget()))
+        Teclado::enfocaPrimero(this);
 }
 
 // --- Guardado --------------------------------------------------------------------------------

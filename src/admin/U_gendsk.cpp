@@ -5,6 +5,7 @@
 #include "platform/Errores.h"
 #include "platform/volumenes/Volumenes.h"
 #include "shell/Fabrica.h"
+#include "shell/Teclado.h"
 #include "shell/Ventana.h"
 
 #include <QComboBox>
@@ -73,6 +74,7 @@ TW_GenDsk::TW_GenDsk(QWidget *parent)
     connect(DriveComboBox1, &QComboBox::activated, this, &TW_GenDsk::DriveComboBox1Change);
     connect(Btn_Respaldar, &QPushButton::clicked, this, &TW_GenDsk::Btn_RespaldarClick);
     connect(Btn_Cerrar, &QPushButton::clicked, this, &TW_GenDsk::Btn_CerrarClick);
+    Teclado::prepara(this);
     Inicia();
 }
 

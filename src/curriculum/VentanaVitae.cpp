@@ -1,4 +1,5 @@
 #include "curriculum/VentanaVitae.h"
+#include "shell/Teclado.h"
 #include "curriculum/ListaRegistros.h"
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
@@ -67,7 +68,7 @@ QPushButton *VentanaVitae::boton(const QString &nombre, const QString &texto, in
 QLabel *VentanaVitae::etiqueta(const QString &texto, QWidget *companero)
 {
     auto *l = new QLabel(texto);
-    l->setBuddy(companero);
+    Teclado::liga(l, companero);
     return l;
 }
 

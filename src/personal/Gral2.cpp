@@ -7,6 +7,7 @@
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
@@ -504,6 +505,7 @@ void TW_DirAct::Btn_SigClick()
             m_tipo = Tipo_Actual = QStringLiteral("EXT");
             Muestra_Domicilio(m_tipo);
             ponSiguiente(true);
+            Teclado::enfocaPrimero(this);
         } else {
             cierraVentana();
             progreso(0);
@@ -533,6 +535,7 @@ void TW_DirAct::Btn_AtrasClick()
         W_DM()->Q_Estado.parametro(QStringLiteral("Pais"), kPaisNacional);
         Listas::llena(W_DM()->Q_Estado, CB_Estado);
         Muestra_Domicilio(m_tipo);
+        Teclado::enfocaPrimero(this);
     }
 }
 

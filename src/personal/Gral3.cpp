@@ -6,6 +6,7 @@
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
@@ -438,6 +439,7 @@ void TW_Dependiente::Btn_SiguienteClick()
     Deps1->hide();
     Muestra_Dependientes(esReferencia(m_tipo) ? QStringLiteral("AVA") : QStringLiteral("ACC"));
     Dep_Actual = -1;
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_AnteriorClick()
@@ -464,6 +466,7 @@ void TW_Dependiente::Btn_AnteriorClick()
         Deps1->show();
     }
     ponTipo(QStringLiteral("ACT"));
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_DireccionClick()
@@ -503,6 +506,7 @@ void TW_Dependiente::ReferenciasClick()
     Btn_Predio->hide();
     Referencias->hide();
     Btn_Salir->hide();
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_SalirClick() { cierraVentana(); }

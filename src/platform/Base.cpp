@@ -1,4 +1,5 @@
 #include "platform/Base.h"
+#include "platform/BaseAparte.h"
 #include "platform/Csv.h"
 #include "platform/Esquema.h"
 
@@ -314,6 +315,30 @@ void compruebaArchivo(const QString &archivo, const QFileInfo &info)
         throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")), {}, true);
 }
 
+// Aparta la carpeta para este proceso con un QLockFile, o dice quién la tiene.
+std::unique_ptr<QLockFile> aparta(const QString &absoluta)
+{
+    auto cerrojo = std::make_unique<QLockFile>(QDir(absoluta).filePath(QStringLiteral("solicitud.lock")));
+    // Sólo un proceso que ya no existe deja un cerrojo viejo; uno vivo lo conserva por horas.
+    cerrojo->setStaleLockTime(0);
+    if (cerrojo->tryLock(0))
+        return cerrojo;
+    if (cerrojo->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, programa;
+        QString quien;
+        if (cerrojo->getLockInfo(&pid, &host, &programa) && pid > 0)
+            quien = QStringLiteral(" (%1, proceso %2)").arg(programa.isEmpty() ? QStringLiteral("otro programa") : programa).arg(pid);
+        throw ErrorBase(QStringLiteral("La solicitud de la carpeta «%1» ya está abierta en otro programa%2. "
+                                       "Ciérrelo antes de volver a intentarlo; no se modificó nada.")
+                            .arg(QDir::toNativeSeparators(absoluta), quien),
+                        {}, true);
+    }
+    throw ErrorBase(QStringLiteral("No se pudo apartar la carpeta de tablas «%1» para este programa: revise que "
+                                   "tenga permiso de escritura en ella.").arg(QDir::toNativeSeparators(absoluta)),
+                    {}, true);
+}
+
 } // namespace
 
 QString carpetaPredeterminada()
@@ -372,18 +397,12 @@ void crea(const QString &carpeta)
         throw ErrorBase(QStringLiteral("La carpeta «%1» ya tiene una base de datos de la solicitud; no se modificó.")
                             .arg(QDir::toNativeSeparators(carpeta)));
     creaCarpeta(carpeta);
-    const bool propio = g_cerrojo && g_carpetaCerrojo == QDir(carpeta).absolutePath();
-    if (!propio)
-        tomaCerrojo(carpeta);
-    try {
-        creaArchivo(archivoEn(carpeta));
-    } catch (...) {
-        if (!propio)
-            sueltaCerrojo();
-        throw;
-    }
-    if (!propio)
-        sueltaCerrojo();
+    // La carpeta queda apartada mientras se crea; el cerrojo de la base abierta no se suelta.
+    const QString absoluta = QDir(carpeta).absolutePath();
+    std::unique_ptr<QLockFile> propio;
+    if (!(g_cerrojo && g_carpetaCerrojo == absoluta))
+        propio = aparta(absoluta);
+    creaArchivo(archivoEn(carpeta));
 }
 
 void tomaCerrojo(const QString &carpeta)
@@ -392,27 +411,7 @@ void tomaCerrojo(const QString &carpeta)
     if (g_cerrojo && g_carpetaCerrojo == absoluta)
         return;
     sueltaCerrojo();
-    auto cerrojo = std::make_unique<QLockFile>(QDir(absoluta).filePath(QStringLiteral("solicitud.lock")));
-    // Sólo un proceso que ya no existe deja un cerrojo viejo; uno vivo lo conserva por horas.
-    cerrojo->setStaleLockTime(0);
-    if (!cerrojo->tryLock(0)) {
-        if (cerrojo->error() == QLockFile::LockFailedError) {
-            qint64 pid = 0;
-            QString host, programa;
-            QString quien;
-            if (cerrojo->getLockInfo(&pid, &host, &programa) && pid > 0)
-                quien = QStringLiteral(" (%1, proceso %2)").arg(programa.isEmpty() ? QStringLiteral("otro programa") : programa)
-                            .arg(pid);
-            throw ErrorBase(QStringLiteral("La solicitud de la carpeta «%1» ya está abierta en otro programa%2. "
-                                           "Ciérrelo antes de volver a intentarlo; no se modificó nada.")
-                                .arg(QDir::toNativeSeparators(absoluta), quien),
-                            {}, true);
-        }
-        throw ErrorBase(QStringLiteral("No se pudo apartar la carpeta de tablas «%1» para este programa: revise que "
-                                       "tenga permiso de escritura en ella.").arg(QDir::toNativeSeparators(absoluta)),
-                        {}, true);
-    }
-    g_cerrojo = std::move(cerrojo);
+    g_cerrojo = aparta(absoluta);
     g_carpetaCerrojo = absoluta;
 }
 
@@ -439,11 +438,17 @@ bool abierta() { return QSqlDatabase::contains(kConexion) && QSqlDatabase::datab
 
 QString carpeta() { return g_carpeta; }
 
+namespace {
+// Conexión de una base Aparte que está activa en este hilo; vacía: la de la carpeta de tablas.
+thread_local QString t_aparte;
+QString activa() { return t_aparte.isEmpty() ? kConexion : t_aparte; }
+} // namespace
+
 QSqlDatabase conexion()
 {
-    if (!QSqlDatabase::contains(kConexion))
+    if (!QSqlDatabase::contains(activa()))
         throw ErrorBase(QStringLiteral("La base de datos de la solicitud no está abierta."));
-    return QSqlDatabase::database(kConexion, false);
+    return QSqlDatabase::database(activa(), false);
 }
 
 bool errorExterno(int codigo)
@@ -514,8 +519,43 @@ void Transaccion::confirma()
 
 Transaccion::~Transaccion()
 {
-    if (m_activa && QSqlDatabase::contains(kConexion))
-        QSqlDatabase::database(kConexion, false).rollback();
+    if (m_activa && QSqlDatabase::contains(activa()))
+        QSqlDatabase::database(activa(), false).rollback();
+}
+
+Aparte::Aparte(const QString &archivo)
+    : m_nombre(QStringLiteral("aparte-") + QUuid::createUuid().toString(QUuid::WithoutBraces)), m_anterior(t_aparte)
+{
+    if (!QFileInfo::exists(archivo))
+        creaArchivo(archivo);
+    {
+        QSqlDatabase db = conecta(m_nombre, archivo);
+        if (!db.open()) {
+            const QString detalle = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_nombre);
+            throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle, true);
+        }
+        try {
+            configura(db);
+        } catch (...) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_nombre);
+            throw;
+        }
+    }
+    t_aparte = m_nombre;
+}
+
+Aparte::~Aparte()
+{
+    t_aparte = m_anterior;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_nombre, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_nombre);
 }
 
 } // namespace Base

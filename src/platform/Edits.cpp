@@ -136,7 +136,8 @@ EditMemo::EditMemo(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         const QString t = toPlainText();
-        QString l = Win1252::limpia(t);
+        // Un tabulador pegado queda como espacio: Tab pasa al campo siguiente y no se guarda.
+        QString l = Win1252::limpia(t).replace(u'\t', u' ');
         QTextCursor c = textCursor();
         int pos = c.position() - int(t.size() - l.size());
         if (m_largoMaximo > 0 && l.size() > m_largoMaximo) {

@@ -1,6 +1,8 @@
 #include "review/U_incon.h"
 #include "review/Revision.h"
+#include "shell/Arranque.h"
 #include "shell/Fabrica.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QFrame>
@@ -29,7 +31,13 @@ void progreso(int valor)
 }
 } // namespace
 
-TW_Incon *W_Incon() { return g_incon; }
+TW_Incon *W_Incon()
+{
+    // El arranque la crea la primera vez que se pide.
+    if (!g_incon && Arranque::actual())
+        Arranque::actual()->incon();
+    return g_incon;
+}
 
 TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
 {
@@ -67,7 +75,6 @@ TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
     Memo1->setOpenLinks(false);
     // Con cursor de teclado: las flechas recorren los renglones (y un lector de pantalla los lee).
     Memo1->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    Memo1->setAccessibleName(QStringLiteral("Reporte de inconsistencias"));
     Memo1->setAccessibleDescription(QStringLiteral(
         "Cada renglón subrayado lleva a la ventana y al campo donde se corrige: Tab pasa de uno a otro y Entrar "
         "(o doble clic) lo sigue."));
@@ -77,10 +84,12 @@ TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
     f.setBold(true);
     f.setItalic(true);
     Memo1->setFont(f);
+    Memo1->setAccessibleName(windowTitle());
     raiz->addWidget(Memo1, 1);
 
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
     connect(Memo1, &QTextBrowser::anchorClicked, this, [this](const QUrl &u) { Sigue_Renglon(u.path().toInt()); });
+    Teclado::prepara(this);
     g_incon = this;
 }
 

@@ -31,7 +31,11 @@ public:
         return {};
     }
 };
+
+Arranque *g_actual = nullptr;
 } // namespace
+
+Arranque *Arranque::actual() { return g_actual; }
 
 Arranque::Arranque(const QString &carpetaTablas)
 {
@@ -42,19 +46,30 @@ Arranque::Arranque(const QString &carpetaTablas)
     m_inicial = std::make_unique<TW_Inicial>();
     m_dm = std::make_unique<TW_DM>();
     m_genDsk.reset(Fabrica::crea(QStringLiteral("W_GenDsk")));
-    m_incon.reset(Fabrica::crea(QStringLiteral("W_Incon")));
-    for (QWidget *w : {m_genDsk.get(), m_incon.get()})
-        if (w)
-            w->hide();
+    if (m_genDsk)
+        m_genDsk->hide();
+    g_actual = this;
 }
 
 Arranque::~Arranque()
 {
+    if (g_actual == this)
+        g_actual = nullptr;
     m_incon.reset();
     m_genDsk.reset();
     m_inicial.reset();
     m_dm.reset();
     Base::cierra();
+}
+
+QWidget *Arranque::incon() const
+{
+    if (!m_incon) {
+        m_incon.reset(Fabrica::crea(QStringLiteral("W_Incon")));
+        if (m_incon)
+            m_incon->hide();
+    }
+    return m_incon.get();
 }
 
 void instalaTraduccion()

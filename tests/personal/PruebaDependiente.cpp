@@ -148,9 +148,11 @@ private slots:
     {
         Entorno e(true);
         QWidget *w = dependiente(e, QStringLiteral("ACT"), 0);
+        control(w, "Btn_Siguiente")->setFocus();   // pulsado con el teclado
         pulsa(w, "Btn_Siguiente");
         QCOMPARE(Tipo_Actual, QStringLiteral("ACC"));
         QVERIFY(!visible(w, "Deps"));
+        QCOMPARE(w->focusWidget(), control(w, "Nombre_1"));   // el lector anuncia el primer campo
         nombres(w, QStringLiteral("TÍA"), QStringLiteral("ROSAS"));
         pulsa(w, "Btn_Anterior");
         QCOMPARE(Entorno::cuenta(QStringLiteral("Persona"), QStringLiteral("Tipo='ACC'")), 1);
@@ -252,6 +254,7 @@ private slots:
         QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Edo_civil,RFC From Persona Where Tipo='AVA'")),
                  (QList<QVariantList>{{2, QStringLiteral("C"), QStringLiteral("GAJ040315")}}));
 
+        control(w, "Referencias")->setFocus();
         pulsa(w, "Referencias");
         auto *deps = control<QGroupBox>(w, "Deps");
         QCOMPARE(deps->title(), QStringLiteral("Referencias Personales"));
@@ -260,6 +263,7 @@ private slots:
         QCOMPARE(control<QAbstractButton>(w, "Deps_3")->text(), QStringLiteral("Cuatro"));
         QVERIFY(!w->findChild<QWidget *>(QStringLiteral("Deps_4")));
         QCOMPARE(etiqueta(w, "L_Dependiente"), QStringLiteral("Avisar en caso de emergencia"));
+        QCOMPARE(w->focusWidget(), control(w, "Nombre_1"));
         QVERIFY(!visible(w, "RFC_Aval"));
         QVERIFY(!visible(w, "Btn_Predio"));
         QVERIFY(visible(w, "Btn_Direccion"));

@@ -341,6 +341,14 @@ private slots:
         const QString falta = ApoyoReportes::faltan(plano, buscados, t);
         QVERIFY2(falta.isEmpty(), qPrintable(falta));
         QVERIFY(!plano.contains(QStringLiteral("BORRADOR")));
+
+        // Cambiada después de la última revisión, la herramienta no la imprime como final
+        // aunque Cerrar siga en "S": revisa antes, como Administración, sin escribir.
+        Entorno::sql(QStringLiteral("Delete From Beca"));
+        const auto borrador = ApoyoReportes::imprimePdf(QStringLiteral("generales"), e.carpeta());
+        QCOMPARE(borrador.cli.codigo, 0);
+        QCOMPARE(borrador.texto.count(QStringLiteral("BORRADOR")), borrador.texto.count(u'\f'));
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Cerrar From General")).toString(), QStringLiteral("S"));
     }
 };
 
