@@ -8,7 +8,6 @@
 #include "review/Revision.h"
 
 namespace Revision {
-
 QList<Hallazgo> noEntregables(int convocatoria)
 {
     QList<Hallazgo> r;
@@ -25,13 +24,8 @@ QList<Hallazgo> noEntregables(int convocatoria)
         // lista; en las opciones, la clave es el número de opción.
         const QString columnaTipo = tabla == u"Escolar" ? QStringLiteral("Nivel") : QStringLiteral("Tipo");
         const bool conTipo = columnas.contains(columnaTipo, Qt::CaseInsensitive);
-        QString extra;
-        if (conTipo)
-            extra += QStringLiteral(",%1 tipo_lugar").arg(columnaTipo);
-        if (conSecuencia)
-            extra += QStringLiteral(",row_number() over (partition by %1 order by secuencia,Clave) n_lugar").arg(columnaTipo);
         Consulta q;
-        q.abre(QStringLiteral("Select %1%2 From %3").arg(columnas.join(u','), extra, tabla));
+        q.abre(QStringLiteral("Select %1 From %2").arg(columnas.join(u','), tabla));
         for (int fila = 1; !q.fin(); q.siguiente(), ++fila) {
             for (qsizetype i = 0; i < qsizetype(t->columnas.size()); ++i) {
                 const QString motivo = Paradox::rechazo(t->columnas[i], q.campo(int(i)).valor());
@@ -39,8 +33,11 @@ QList<Hallazgo> noEntregables(int convocatoria)
                     continue;
                 const QString clave = conClave ? q.campo(QStringLiteral("Clave")).texto() : QString();
                 const QString registro = conClave ? QStringLiteral("clave %1").arg(clave) : QStringLiteral("renglón %1").arg(fila);
-                const QString tipo = conTipo ? q.campo(QStringLiteral("tipo_lugar")).texto() : QString();
-                const QString numero = conSecuencia ? q.campo(QStringLiteral("n_lugar")).texto() : clave;
+                const QString tipo = conTipo ? q.campo(columnaTipo).texto() : QString();
+                const QString numero = conSecuencia ? numeroEnLista(tabla, columnaTipo, q.campo(columnaTipo).valor(),
+                                                                    q.campo(QStringLiteral("secuencia")).valor(),
+                                                                    q.campo(QStringLiteral("Clave")).valor())
+                                                    : clave;
                 r << Hallazgo{QStringLiteral("El Campo %1 de %2 (%3) no se puede entregar: %4")
                                   .arg(columnas[i], tabla, registro, motivo),
                               lugarDeColumna(tabla, columnas[i], tipo, numero)};

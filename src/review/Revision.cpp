@@ -213,14 +213,16 @@ private:
 
     // Fecha guardada que no convierte: un hallazgo que nombra el campo, en lugar de
     // interrumpir la revisión.
-    std::optional<QDate> fecha(const QString &texto, const Lugar &l, const QString &campo, const QString &cola = {})
+    // El lugar se busca sólo si hay hallazgo: el número de un registro en su lista es una consulta.
+    std::optional<QDate> fecha(const QString &texto, const std::function<Lugar()> &l, const QString &campo,
+                               const QString &cola = {})
     {
         const auto f = convierteFecha(texto);
         if (!f) {
             if (Comunes::fechaVacia(texto))
-                hallazgo(QStringLiteral("Falta la ") + campo + cola, l);
+                hallazgo(QStringLiteral("Falta la ") + campo + cola, l());
             else
-                hallazgo(QStringLiteral("La ") + campo + QStringLiteral(" no es una fecha válida") + cola, l);
+                hallazgo(QStringLiteral("La ") + campo + QStringLiteral(" no es una fecha válida") + cola, l());
         }
         return f;
     }
@@ -263,7 +265,7 @@ private:
             hallazgo(QStringLiteral("No especificó su Fecha de Nacimiento"), solicitante("Fec_nac"));
         } else if (vacio(q.campo(QStringLiteral("Sexo")))) {
             hallazgo(QStringLiteral("No especificó su Sexo"), solicitante("Sexo"));
-        } else if (const auto f = fecha(nacimiento, solicitante("Fec_nac"), QStringLiteral("Fecha de Nacimiento"))) {
+        } else if (const auto f = fecha(nacimiento, [] { return solicitante("Fec_nac"); }, QStringLiteral("Fecha de Nacimiento"))) {
             const QDate hoy = Reloj::hoy();
             if (*f >= hoy || anosCumplidos(*f, hoy) < kEdadMinima)
                 hallazgo(QStringLiteral("La Fecha de Nacimiento es Inválida"), solicitante("Fec_nac"));
@@ -407,12 +409,12 @@ private:
             const QString finBeca = q.campo(QStringLiteral("Fecha_fin")).texto();
             const QString iniEst = q.campo(QStringLiteral("Fec_ini_est")).texto();
             const QString finEst = q.campo(QStringLiteral("Fec_fin_est")).texto();
-            const auto a = fecha(iniBeca, beca("Fecha_ini"), QStringLiteral("Fecha de inicio de la beca"), opcion);
-            const auto b = fecha(finBeca, beca("Fecha_fin"), QStringLiteral("Fecha de término de la beca"), opcion);
+            const auto a = fecha(iniBeca, [&] { return beca("Fecha_ini"); }, QStringLiteral("Fecha de inicio de la beca"), opcion);
+            const auto b = fecha(finBeca, [&] { return beca("Fecha_fin"); }, QStringLiteral("Fecha de término de la beca"), opcion);
             if (a && b && *a >= *b)
                 hallazgo(QStringLiteral("La Fecha de Término de Beca debe ser mayor a la de Inicio") + opcion, beca("Fecha_fin"));
-            const auto c = fecha(iniEst, beca("Fec_ini_est"), QStringLiteral("Fecha de inicio de estudios"), opcion);
-            const auto d = fecha(finEst, beca("Fec_fin_est"), QStringLiteral("Fecha de término de estudios"), opcion);
+            const auto c = fecha(iniEst, [&] { return beca("Fec_ini_est"); }, QStringLiteral("Fecha de inicio de estudios"), opcion);
+            const auto d = fecha(finEst, [&] { return beca("Fec_fin_est"); }, QStringLiteral("Fecha de término de estudios"), opcion);
             if (c && d && *c >= *d)
                 hallazgo(QStringLiteral("La Fecha de Término de Estudios debe ser mayor a la de Inicio") + opcion,
                          beca("Fec_fin_est"));
@@ -431,9 +433,7 @@ private:
     void AntEscolares()
     {
         Consulta q;
-        // `n`: número del registro en la lista de otros estudios, como lo numera la ventana.
-        q.abre(QStringLiteral("Select nombre,tipo,fecha_ini,fecha_fin,nivel,promedio,carrera,titulado,secuencia,"
-                              "row_number() over (partition by nivel order by secuencia,Clave) n "
+        q.abre(QStringLiteral("Select nombre,tipo,fecha_ini,fecha_fin,nivel,promedio,carrera,titulado,secuencia,Clave "
                               "from escolar Order by Clave"));
         bool hayLicenciatura = false;
         for (q.primero(); !q.fin(); q.siguiente()) {
@@ -443,8 +443,9 @@ private:
             const QString x = identificaEscolar(nivel, nombre, int(q.campo(QStringLiteral("secuencia")).entero()));
             if (nivel == u"LIC")
                 hayLicenciatura = true;
-            const QString n = q.campo(QStringLiteral("n")).texto();
-            auto escolar = [&](const char *columna) { return lugarDeColumna(QStringLiteral("Escolar"), QLatin1String(columna), nivel, n); };
+            auto escolar = [&](const char *columna) {
+                return lugarDeColumna(QStringLiteral("Escolar"), QLatin1String(columna), nivel, numeroEscolar(q));
+            };
 
             // El año debe tener cuatro dígitos: la fecha guardada completa mide 10 caracteres.
             const QString ini = q.campo(QStringLiteral("fecha_ini")).texto();
@@ -455,8 +456,8 @@ private:
             if (fin.size() != 10 && !nombre.isEmpty())
                 advertencia(QStringLiteral("La longitud del año de término de ") + x + QStringLiteral(" debe ser de 4 dígitos"),
                             escolar("Fecha_fin"));
-            const auto a = fecha(ini, escolar("Fecha_ini"), QStringLiteral("fecha de inicio de ") + x);
-            const auto b = fecha(fin, escolar("Fecha_fin"), QStringLiteral("fecha de término de ") + x);
+            const auto a = fecha(ini, [&] { return escolar("Fecha_ini"); }, QStringLiteral("fecha de inicio de ") + x);
+            const auto b = fecha(fin, [&] { return escolar("Fecha_fin"); }, QStringLiteral("fecha de término de ") + x);
             if (a && b && *b < *a && !nombre.isEmpty())
                 hallazgo(QStringLiteral("Error en las fechas de duracion en datos escolares ") + x, escolar("Fecha_fin"));
 
@@ -482,10 +483,16 @@ private:
                 if (m_r.sinInconsistencias)
                     m_r.sinInconsistencias = Valida_Promedio(
                         nivel, q.campo(QStringLiteral("Promedio")).texto(),
-                        lugarDeColumna(QStringLiteral("Escolar"), QStringLiteral("Promedio"), nivel, q.campo(QStringLiteral("n")).texto()));
+                        lugarDeColumna(QStringLiteral("Escolar"), QStringLiteral("Promedio"), nivel, numeroEscolar(q)));
                 break;
             }
         }
+    }
+
+    static QString numeroEscolar(const Consulta &q)
+    {
+        return numeroEnLista(QStringLiteral("Escolar"), QStringLiteral("Nivel"), q.campo(QStringLiteral("Nivel")).valor(),
+                             q.campo(QStringLiteral("secuencia")).valor(), q.campo(QStringLiteral("Clave")).valor());
     }
 
     bool Valida_Promedio(const QString &nivel, const QString &texto, const Lugar &l)
@@ -513,13 +520,14 @@ private:
     void Trabajos()
     {
         Consulta q;
-        q.abre(QStringLiteral("select tipo,meses,escritura,lectura,comprension,"
-                              "row_number() over (partition by tipo order by secuencia,Clave) n "
-                              "from trabajo Order by Clave"));
+        q.abre(QStringLiteral("select tipo,meses,escritura,lectura,comprension,secuencia,Clave from trabajo Order by Clave"));
         for (q.primero(); !q.fin(); q.siguiente()) {
             const QString tipo = q.campo(QStringLiteral("Tipo")).texto();
-            const QString n = q.campo(QStringLiteral("n")).texto();
-            auto trabajo = [&](const char *columna) { return lugarDeColumna(QStringLiteral("Trabajo"), QLatin1String(columna), tipo, n); };
+            auto trabajo = [&](const char *columna) {
+                return lugarDeColumna(QStringLiteral("Trabajo"), QLatin1String(columna), tipo,
+                                      numeroEnLista(QStringLiteral("Trabajo"), QStringLiteral("Tipo"), tipo,
+                                                    q.campo(QStringLiteral("secuencia")).valor(), q.campo(QStringLiteral("Clave")).valor()));
+            };
             if (tipo == u"BEC") {
                 if (vacio(q.campo(QStringLiteral("Meses"))) || q.campo(QStringLiteral("Meses")).flotante() <= 0)
                     hallazgo(QStringLiteral("El Campo Meses para Becas Recibidas debe ser positivo "), trabajo("Meses"));
@@ -624,6 +632,16 @@ Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString
         return l;
     }
     return {};
+}
+
+QString numeroEnLista(const QString &tabla, const QString &columnaTipo, const QVariant &tipo, const QVariant &secuencia,
+                      const QVariant &clave)
+{
+    Consulta n;
+    n.abre(QStringLiteral("Select count(*) From %1 Where %2=:tipo And (secuencia<:sec Or (secuencia=:sec And Clave<=:clave))")
+               .arg(tabla, columnaTipo),
+           {{QStringLiteral("tipo"), tipo}, {QStringLiteral("sec"), secuencia}, {QStringLiteral("clave"), clave}});
+    return n.campo(0).texto();
 }
 
 QStringList conLugares(const Resultado &r)

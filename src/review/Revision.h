@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <optional>
 
@@ -63,6 +64,11 @@ QList<Hallazgo> noEntregables(int convocatoria);
 // Nivel, en Escolar) es `tipo` y cuyo número es `numero`: el de opción en Beca, el del registro
 // en su lista en Trabajo y en otros estudios. Vacío si ninguna ventana la captura.
 Lugar lugarDeColumna(const QString &tabla, const QString &columna, const QString &tipo, const QString &numero);
+
+// Número de un registro en su lista (Trabajo por Tipo, Escolar por Nivel), como lo numera su
+// ventana: por secuencia y luego por clave. Se pide sólo para un hallazgo, que es raro.
+QString numeroEnLista(const QString &tabla, const QString &columnaTipo, const QVariant &tipo, const QVariant &secuencia,
+                      const QVariant &clave);
 
 // El reporte con su lugar: cada hallazgo seguido de TAB ventana TAB control TAB registro; el
 // título sin TAB.
