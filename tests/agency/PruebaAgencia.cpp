@@ -6,11 +6,14 @@
 #include "support/Cli.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
+#include "support/Paquetes.h"
 #include "support/Pruebas.h"
 #include "support/ServidorPostgres.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -34,6 +37,19 @@ QVariant valorPg(QSqlDatabase &db, const QString &sql)
     return q.value(0);
 }
 
+QString huellaDe(const QString &carpeta)
+{
+    QFile f(carpeta + QStringLiteral("/entrega.sha256"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex()) : QString();
+}
+
+void copiaCarpeta(const QString &de, const QString &a)
+{
+    QDir().mkpath(a);
+    for (const QString &n : QDir(de).entryList(QDir::Files))
+        QFile::copy(de + u'/' + n, a + u'/' + n);
+}
+
 } // namespace
 
 class PruebaAgencia : public QObject {
@@ -41,6 +57,30 @@ class PruebaAgencia : public QObject {
     std::unique_ptr<ServidorPostgres> m_servidor;
     QSqlDatabase m_db;
     QString m_uri;
+    QTemporaryDir m_paquetes;   // entregados una vez para todas las pruebas de la orden
+    int m_filasPersona = 0;
+
+    QString carpeta(const QString &nombre) const { return m_paquetes.filePath(nombre); }
+    QStringList argumentos(const QString &corrida)
+    {
+        const QStringList partes = corrida.split(u'|');
+        QStringList r{QStringLiteral("recibe")};
+        for (const QString &n : partes.at(0).split(u' '))
+            r << carpeta(n);
+        return r << QStringLiteral("--destino") << m_uri << QStringLiteral("--trabajos") << partes.value(1, QStringLiteral("1"));
+    }
+    // Las huellas guardadas son justo las de esos paquetes y cada uno trae su solicitud entera.
+    void quedanSolo(const QStringList &nombres)
+    {
+        QStringList huellas;
+        for (const QString &n : nombres)
+            huellas << huellaDe(carpeta(n));
+        huellas.sort();
+        QCOMPARE(valorPg(m_db, QStringLiteral("SELECT string_agg(huella, ',' ORDER BY huella) FROM solicitudes")).toString(), huellas.join(u','));
+        QCOMPARE(cuenta(QStringLiteral("persona")), nombres.size() * m_filasPersona);
+        QCOMPARE(cuenta(QStringLiteral("persona p JOIN solicitudes s ON s.id = p.solicitud"), QStringLiteral("p.tipo = 'SOL' AND p.curp = s.curp")),
+                 nombres.size());
+    }
 
     // Base de la agencia nueva y vacía para cada prueba.
     QSqlDatabase &baseNueva()
@@ -61,6 +101,32 @@ private slots:
     {
         m_servidor = std::make_unique<ServidorPostgres>();
         QVERIFY2(m_servidor->listo(), qPrintable(m_servidor->error()));
+        // A y A2 son del mismo solicitante (A2 entregado una hora después, con otro ingreso);
+        // B y C de otros. "cambiado" es B con un byte cambiado y "sinRecibo" es C sin su recibo.
+        Entorno e;
+        Muestra::llena();
+        m_filasPersona = Entorno::cuenta(QStringLiteral("Persona"));
+        const QDateTime hora(QDate(2004, 3, 1), QTime(9, 0), Qt::UTC);
+        auto entrega = [&](const QString &nombre, const QString &curp, const QString &materno, int horas) {
+            Entorno::sql(QStringLiteral("Update Persona Set Curp=:c, Materno=:m Where Tipo='SOL'"),
+                         {{QStringLiteral("c"), curp}, {QStringLiteral("m"), materno}});
+            Paquetes::entrega(carpeta(nombre), hora.addSecs(3600 * horas));
+        };
+        entrega(QStringLiteral("A"), QStringLiteral("TOVM750305MJCRLR09"), QStringLiteral("VALLE"), 0);
+        Entorno::sql(QStringLiteral("Update General Set Ingreso_Mensual=20000"));
+        entrega(QStringLiteral("A2"), QStringLiteral("TOVM750305MJCRLR09"), QStringLiteral("VALLE"), 1);
+        entrega(QStringLiteral("B"), QStringLiteral("TONM750305MJCRLR01"), QStringLiteral("NÚÑEZ"), 0);
+        entrega(QStringLiteral("C"), QStringLiteral("TOIM750305MJCRLR02"), QStringLiteral("IBÁÑEZ D'ÓRSAY"), 0);
+        copiaCarpeta(carpeta(QStringLiteral("B")), carpeta(QStringLiteral("cambiado")));
+        QFile persona(carpeta(QStringLiteral("cambiado")) + QStringLiteral("/Persona.db"));
+        QVERIFY(persona.open(QIODevice::ReadWrite));
+        persona.seek(persona.size() - 1);
+        const char ultimo = persona.read(1).at(0);
+        persona.seek(persona.size() - 1);
+        persona.write(QByteArray(1, char(ultimo ^ 0x20)));
+        persona.close();
+        copiaCarpeta(carpeta(QStringLiteral("C")), carpeta(QStringLiteral("sinRecibo")));
+        QVERIFY(QFile::remove(carpeta(QStringLiteral("sinRecibo")) + QStringLiteral("/entrega.sha256")));
     }
     void cleanup()
     {
@@ -128,6 +194,10 @@ private slots:
         QVERIFY2(s.error.contains(mensaje), qPrintable(s.error));
         QVERIFY(!s.error.contains(QStringLiteral("Secreta1")));
         QVERIFY(!QFile::exists(salida.filePath(QStringLiteral("r.csv"))));
+        const SalidaCli r = corre({QStringLiteral("recibe"), carpeta(QStringLiteral("A")), QStringLiteral("--destino"), uri});
+        QCOMPARE(r.codigo, 2);
+        QCOMPARE(r.salida, QString());
+        QVERIFY2(r.error.contains(mensaje) && !r.error.contains(QStringLiteral("Secreta1")), qPrintable(r.error));
     }
 
     // La solicitud entera llega a PostgreSQL: cada tabla con sus filas, acentos, apóstrofo y
@@ -227,6 +297,53 @@ private slots:
         } catch (const ErrorBase &e) {
             QVERIFY2(e.mensaje().contains(QStringLiteral("versión más nueva")), qPrintable(e.mensaje()));
         }
+    }
+
+    // solicitud-cli recibe de punta a punta: corridas sucesivas sobre una base nueva.
+    void recibe_data()
+    {
+        QTest::addColumn<QStringList>("corridas");   // "paquetes separados por blancos|trabajadores"
+        QTest::addColumn<QList<int>>("codigos");
+        QTest::addColumn<QStringList>("quedan");
+        QTest::addColumn<QString>("ultimaSalida");   // renglón de la última corrida (@X: carpeta X)
+        QTest::newRow("varios y otra vez") << QStringList{"A B C", "C B A"} << QList<int>{0, 0} << QStringList{"A", "B", "C"}
+                                           << "YA RECIBIDO @B: MARÍA ELENA TORRES NÚÑEZ, convocatoria 482";
+        QTest::newRow("una entrega más reciente") << QStringList{"A", "A2"} << QList<int>{0, 0} << QStringList{"A2"}
+                                                  << "RECIBIDO @A2: MARÍA ELENA TORRES VALLE, convocatoria 482, sin inconsistencias; "
+                                                     "reemplaza la entrega anterior de la CURP TOVM750305MJCRLR09";
+        QTest::newRow("la anterior llega después") << QStringList{"A2 A"} << QList<int>{0} << QStringList{"A2"} << "ANTERIOR @A: ";
+        QTest::newRow("cambiado o sin recibo") << QStringList{"cambiado sinRecibo C"} << QList<int>{1} << QStringList{"C"}
+                                               << "RECHAZADO @cambiado: ";
+        QTest::newRow("dos trabajadores con repetidos") << QStringList{"A B C A2 B A C|2"} << QList<int>{0} << QStringList{"A2", "B", "C"}
+                                                        << "RECIBIDO @C: MARÍA ELENA TORRES IBÁÑEZ D'ÓRSAY";
+    }
+    void recibe()
+    {
+        QFETCH(QStringList, corridas);
+        QFETCH(QList<int>, codigos);
+        QFETCH(QStringList, quedan);
+        QFETCH(QString, ultimaSalida);
+        baseNueva();
+        SalidaCli s;
+        for (qsizetype i = 0; i < corridas.size(); ++i) {
+            s = corre(argumentos(corridas.at(i)));
+            QVERIFY2(s.codigo == codigos.at(i), qPrintable(s.salida + s.error));
+        }
+        QVERIFY2(s.salida.contains(ultimaSalida.replace(QStringLiteral("@"), m_paquetes.path() + u'/')), qPrintable(s.salida));
+        quedanSolo(quedan);
+    }
+
+    // Dos recepciones a la vez, cada una con dos trabajadores, sobre conjuntos que se cruzan.
+    void dosRecepcionesALaVez()
+    {
+        baseNueva();
+        QProcess una, otra;
+        una.start(QStringLiteral(RUTA_CLI), argumentos(QStringLiteral("A B C A2|2")));
+        otra.start(QStringLiteral(RUTA_CLI), argumentos(QStringLiteral("A2 C B A|2")));
+        QVERIFY(una.waitForFinished(60000) && otra.waitForFinished(60000));
+        QCOMPARE(una.exitCode(), 0);
+        QCOMPARE(otra.exitCode(), 0);
+        quedanSolo({QStringLiteral("A2"), QStringLiteral("B"), QStringLiteral("C")});
     }
 
     // El resumen se lee de vuelta con un lector de CSV: encabezado, acentos, comillas y comas.
