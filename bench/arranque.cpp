@@ -7,6 +7,7 @@
 #include "shell/U_inicial.h"
 #include "support/DialogosPrueba.h"
 #include "support/Entorno.h"
+#include "support/Muestra.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,6 +29,28 @@ static void Arranque_MarcoMostrado(benchmark::State &estado)
     }
 }
 BENCHMARK(Arranque_MarcoMostrado)->Unit(benchmark::kMillisecond);
+
+// Lo que cuesta comprobar la base al abrirla: tablas, columnas y quick_check, con la solicitud
+// de muestra. Se mide abrir para leer (sin cerrojo) y la comprobación sola.
+static void Apertura_ConComprobacion(benchmark::State &estado)
+{
+    Entorno e;
+    Muestra::llena();
+    const QString carpeta = e.carpeta();
+    for (auto _ : estado)
+        Base::abreLectura(carpeta);
+}
+BENCHMARK(Apertura_ConComprobacion)->Unit(benchmark::kMillisecond);
+
+static void Apertura_SoloQuickCheck(benchmark::State &estado)
+{
+    Entorno e;
+    Muestra::llena();
+    Consulta q;
+    for (auto _ : estado)
+        q.abre(QStringLiteral("PRAGMA quick_check"));
+}
+BENCHMARK(Apertura_SoloQuickCheck)->Unit(benchmark::kMillisecond);
 
 static void Arranque_PrimeraVezConCatalogos(benchmark::State &estado)
 {

@@ -3,7 +3,9 @@
 // comparación) a una carpeta destino, para la solicitud más grande de la convocatoria 6
 // (25 archivos). Presupuesto: menos de 300 ms por entrega.
 #include "admin/MuestraCredito.h"
+#include "admin/Entrega.h"
 #include "platform/Comandos.h"
+#include "platform/Manifiesto.h"
 #include "support/Entorno.h"
 
 #include <QApplication>
@@ -60,5 +62,22 @@ void EntregaCompletaConvocatoria6(benchmark::State &estado)
     estado.counters["bytes"] = double(bytes);
 }
 BENCHMARK(EntregaCompletaConvocatoria6)->Unit(benchmark::kMillisecond);
+
+// El recibo entrega.sha256 de los 25 archivos de la solicitud más grande: leerlos, sacar sus
+// huellas y escribirlo al lado con renombre.
+void ReciboDeLaEntrega(benchmark::State &estado)
+{
+    Entorno e;
+    MuestraCredito::llena(true);
+    const Entrega::Preparada preparada(Entrega::convocatoria());
+    QStringList nombres;
+    for (const Entrega::Archivo &a : preparada.archivos())
+        nombres << a.nombre;
+    const QString carpeta = QFileInfo(preparada.ruta(preparada.archivos().first())).absolutePath();
+    for (auto _ : estado)
+        Manifiesto::escribe(carpeta, nombres);
+    estado.counters["bytes"] = double(preparada.bytes());
+}
+BENCHMARK(ReciboDeLaEntrega)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -35,6 +35,24 @@ void Formato(benchmark::State &estado, const QString &nombre, bool maxima)
     estado.counters["presupuesto_ms"] = 300;
 }
 
+// Un motivo de un millón de caracteres sin un solo blanco (no entra por la ventana, sí por una
+// base editada a mano): el formato académico debe salir en segundos, no en minutos.
+void Formato_MotivoDeUnMillon(benchmark::State &estado)
+{
+    Entorno e;
+    MuestraCredito::llena(false);
+    Entorno::sql(QStringLiteral("Update General Set Motivos_A=:m"), {{QStringLiteral("m"), QString(1'000'000, u'X')}});
+    QTemporaryDir dir;
+    int paginas = 0;
+    for (auto _ : estado) {
+        const std::optional<Informe::Documento> d = Reportes::construye(QStringLiteral("academicos"));
+        paginas = int(d->paginas.size());
+        benchmark::DoNotOptimize(Informe::escribePdf(*d, dir.filePath(QStringLiteral("a.pdf"))));
+    }
+    estado.counters["paginas"] = paginas;
+}
+BENCHMARK(Formato_MotivoDeUnMillon)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // Una medición por formato del registro: se llena al cargar el programa, antes de main().
 struct Registro {
     Registro()

@@ -1,4 +1,5 @@
 #include "academic/Acad1.h"
+#include "platform/Errores.h"
 #include "academic/Academicos.h"
 #include "academic/GrupoRadio.h"
 #include "platform/Dialogos.h"
@@ -458,7 +459,8 @@ bool TW_DatAcad1::Guarda()
                                          "Grado_ini=:Grado_ini,Grado_fin=:Grado_fin,Disciplina=:Disciplina,Area=:Area,"
                                          "Curso=:Curso"),
                           p);
-    } catch (const ErrorBase &) {
+    } catch (const ErrorBase &e) {
+        avisaFallaExterna(e);
         return false;
     }
     return true;

@@ -1,4 +1,5 @@
 #include "academic/Acad2.h"
+#include "platform/Errores.h"
 #include "academic/Academicos.h"
 #include "academic/GrupoRadio.h"
 #include "platform/Base.h"
@@ -400,7 +401,8 @@ bool TW_DatAcad2::Inserta(int n)
                                "Values (:Clave,:Persona,:Puesto,:Programa,:Carta,:Meses,:IniBeca,:FinBeca,:Escuela,:IniEst,"
                                ":FinEst,1,:Tipo)"),
                 v.p);
-        } catch (const ErrorBase &) {
+        } catch (const ErrorBase &e) {
+            avisaFallaExterna(e);
             ok = false;
         }
     }
@@ -411,6 +413,7 @@ bool TW_DatAcad2::Inserta(int n)
 bool TW_DatAcad2::Actualiza(int n)
 {
     Valores v = valores();
+    bool externa = false;
     bool ok = v.completo;
     if (ok) {
         v.p.insert(QStringLiteral("Tipo"), QStringLiteral("OP") + QString::number(n));
@@ -420,13 +423,15 @@ bool TW_DatAcad2::Actualiza(int n)
                                "Carta_aceptacion=:Carta,Tiempo_prom_grado=:Meses,Fecha_ini=:IniBeca,Fecha_fin=:FinBeca,"
                                "Escuela=:Escuela,Fec_ini_est=:IniEst,Fec_fin_est=:FinEst Where Tipo=:Tipo"),
                 v.p);
-        } catch (const ErrorBase &) {
+        } catch (const ErrorBase &e) {
             ok = false;
+            externa = avisaFallaExterna(e);
         }
     }
     m_guardado = ok;
     if (!ok) {
-        dialogos().mensaje(kIncompleto, Dialogos::Icono::Pregunta);
+        if (!externa)
+            dialogos().mensaje(kIncompleto, Dialogos::Icono::Pregunta);
         CB_Institucion->setFocus();
     }
     return ok;

@@ -1,4 +1,5 @@
 #include "academic/Acad3.h"
+#include "platform/Errores.h"
 #include "academic/Acad2.h"
 #include "academic/Academicos.h"
 #include "academic/GrupoRadio.h"
@@ -228,6 +229,7 @@ bool TW_DatAcad3::Guarda()
     };
     const auto man = monto(MontoMan), col = monto(MontoCol), insc = monto(MontoInsc);
     bool ok = man && col && insc;
+    bool externa = false;
     if (ok) {
         try {
             W_DM()->Q_Aux.ejecuta(
@@ -244,12 +246,14 @@ bool TW_DatAcad3::Guarda()
                  {QStringLiteral("Insc"), *insc},
                  {QStringLiteral("SM"), SM->indice() == 1 ? QStringLiteral("S") : QStringLiteral("N")},
                  {QStringLiteral("n"), m_opcion}});
-        } catch (const ErrorBase &) {
+        } catch (const ErrorBase &e) {
             ok = false;
+            externa = avisaFallaExterna(e);
         }
     }
     if (!ok) {
-        dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
+        if (!externa)
+            dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
         RG_Man->enfoca();
     }
     return ok;

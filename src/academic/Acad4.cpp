@@ -26,6 +26,9 @@ EditMemo *caja(const char *nombre, QWidget *padre)
     auto *m = new EditMemo(padre);
     m->setObjectName(QLatin1String(nombre));
     m->setMinimumSize(640, 110);
+    // Se piden dos cuartillas (unos 4,000 caracteres); el límite deja holgura y mantiene el
+    // formato impreso en unas cuantas páginas.
+    m->ponLargoMaximo(TW_DatAcad4::kLargoMotivo);
     return m;
 }
 } // namespace

@@ -20,6 +20,9 @@ public:
     // mayúsculas de la a a la z.
     static QString transforma(const QString &texto);
 
+    // Caracteres que admite cada caja de motivos al capturar.
+    static constexpr int kLargoMotivo = 10000;
+
     EditMemo *DB_MotivosA, *DB_MotivosB, *DB_MotivosC;
     QLabel *Label1, *Label2, *Label3, *Label4;
     QPushButton *Btn_Guardar;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 namespace {
 // Revisa la solicitud y, si nada impide entregarla, escribe en DESTINO los archivos de la
@@ -34,6 +35,18 @@ int entrega(QStringList args)
             return 1;
         }
         const Entrega::Preparada preparada(Entrega::convocatoria());
+        // Como el diálogo: sin espacio para toda la entrega no se empieza a copiar.
+        const qint64 libre = QStorageInfo(destino).bytesAvailable();
+        const qint64 necesarios = preparada.bytesNecesarios(destino);
+        if (libre >= 0 && libre < necesarios) {
+            Base::cierra();
+            Comandos::error(QStringLiteral("No hay espacio suficiente en «%1»: la entrega necesita %2 KB libres y hay %3 KB. "
+                                           "No se copió nada.")
+                                .arg(QDir::toNativeSeparators(destino))
+                                .arg((necesarios + 1023) / 1024)
+                                .arg(libre / 1024));
+            return 2;
+        }
         preparada.copiaA(destino, [](const Entrega::Archivo &a) { Comandos::imprime(a.nombre); });
     } catch (const ErrorBase &e) {
         Base::cierra();

@@ -1,10 +1,12 @@
 #include "admin/Entrega.h"
 #include "platform/Consulta.h"
 #include "platform/Esquema.h"
+#include "platform/Manifiesto.h"
 #include "platform/paradox/Paradox.h"
 #include "platform/volumenes/Volumenes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -104,16 +106,34 @@ qint64 Preparada::bytesNecesarios(const QString &destino) const
         const QFileInfo anterior(dir.filePath(a.nombre));
         crecen += QFileInfo(ruta(a)).size() - (anterior.isFile() ? anterior.size() : 0);
     }
-    return std::max<qint64>(crecen, 0) + m_mayor;
+    // Más el recibo (entrega.sha256): una línea de menos de 100 bytes por archivo.
+    return std::max<qint64>(crecen, 0) + m_mayor + 100 * m_archivos.size();
 }
 
 void Preparada::copiaA(const QString &destino, const std::function<void(const Archivo &)> &alCopiar) const
 {
     const QDir dir(destino);
-    for (const Archivo &a : m_archivos) {
-        volumenes().copia(ruta(a), dir.filePath(a.nombre));
-        if (alCopiar)
-            alCopiar(a);
+    const QString recibo = QString::fromUtf16(Manifiesto::kNombre);
+    // Sin recibo mientras se copia: una entrega cortada a la mitad no parece completa.
+    if (QFileInfo::exists(dir.filePath(recibo)) && !QFile::remove(dir.filePath(recibo)))
+        throw ErrorBase(QStringLiteral("No se pudo quitar el recibo de la entrega anterior en %1.")
+                            .arg(QDir::toNativeSeparators(destino)));
+    QStringList copiados;
+    try {
+        for (const Archivo &a : m_archivos) {
+            volumenes().copia(ruta(a), dir.filePath(a.nombre));
+            copiados << a.nombre;
+            if (alCopiar)
+                alCopiar(a);
+        }
+        // El recibo va al final, preparado junto a las tablas y copiado igual que ellas.
+        Manifiesto::escribe(m_dir.path(), copiados);
+        volumenes().copia(m_dir.filePath(recibo), dir.filePath(recibo));
+    } catch (const ErrorBase &e) {
+        for (const QString &n : std::as_const(copiados))
+            QFile::remove(dir.filePath(n));
+        throw ErrorBase(e.mensaje() + QStringLiteral("\nLa entrega quedó incompleta: vuelva a generarla."),
+                        e.detalle());
     }
 }
 

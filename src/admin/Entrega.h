@@ -54,7 +54,9 @@ public:
 
     // Copia los archivos a la carpeta destino en orden, con la copia segura de Volumenes
     // (temporal, a disco, renombre y relectura). Tras cada archivo llama a `alCopiar`.
-    // La primera falla detiene la copia con ErrorBase; lo ya copiado se queda.
+    // Primero quita el recibo (entrega.sha256) de una entrega anterior y al final escribe el
+    // nuevo. La primera falla detiene la copia con ErrorBase: se borran los archivos que esta
+    // entrega alcanzó a copiar y el mensaje dice que la unidad quedó con una entrega incompleta.
     void copiaA(const QString &destino, const std::function<void(const Archivo &)> &alCopiar = {}) const;
 
 private:

@@ -170,11 +170,9 @@ bool TW_GenDsk::Genera_Disco(const QString &destino)
     if (!m_unidad.isNull() && Espacio_Libre(m_unidad == u'a' ? 1 : 2) < preparada.bytesNecesarios(destino))
         return false;
     Ventana::progreso(Entrega::kAvanceInicial);
-    const QDir dir(destino);
-    for (const Entrega::Archivo &a : preparada.archivos()) {
-        Copia_Archivo(preparada.ruta(a), dir.filePath(a.nombre));
-        Ventana::progreso(a.avance);
-    }
+    // La copia de la entrega completa: tablas y, al final, su recibo; si algo falla no queda
+    // nada a medias que parezca entregado.
+    preparada.copiaA(destino, [](const Entrega::Archivo &a) { Ventana::progreso(a.avance); });
     return true;
 }
 
@@ -183,7 +181,6 @@ qint64 TW_GenDsk::Espacio_Libre(int unidad)
     return volumenes().espacioLibre(unidad == 1 ? u'a' : u'b');
 }
 
-void TW_GenDsk::Copia_Archivo(const QString &origen, const QString &destino) { volumenes().copia(origen, destino); }
 
 void TW_GenDsk::Dibuja(const QString &texto)
 {

@@ -34,7 +34,6 @@ public:
     // Bytes libres de la unidad 1 (A:) o 2 (B:); -1 si no hay un medio legible.
     static qint64 Espacio_Libre(int unidad);
     // Copia un archivo: temporal, a disco, renombre y relectura comparada. ErrorBase si falla.
-    static void Copia_Archivo(const QString &origen, const QString &destino);
 
 public slots:
     // Vuelve al estado inicial con las unidades presentes y se muestra de modo modal.

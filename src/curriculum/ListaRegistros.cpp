@@ -318,8 +318,9 @@ bool ListaRegistros::guarda(QChar modo)
             p.insert(QStringLiteral("clave"), m_clave);
             aux.ejecuta(sentenciaUpdate(), p);
         }
-    } catch (const ErrorBase &) {
-        dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
+    } catch (const ErrorBase &e) {
+        if (!avisaFallaExterna(e))
+            dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
         if (m_def.foco)
             m_def.foco->setFocus();
         return false;

@@ -1,4 +1,5 @@
 #include "curriculum/Vitae1.h"
+#include "platform/Errores.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
 #include "shell/Fabrica.h"
@@ -220,7 +221,8 @@ bool TW_Vitae1::Guardar_antecedentes()
                                   p);
             m_nivelGuardado = true;
         }
-    } catch (const ErrorBase &) {
+    } catch (const ErrorBase &e) {
+        avisaFallaExterna(e);
         Institucion->setFocus();
         return false;
     }

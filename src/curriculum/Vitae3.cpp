@@ -1,4 +1,5 @@
 #include "curriculum/Vitae3.h"
+#include "platform/Errores.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
 #include "shell/Fabrica.h"
@@ -270,8 +271,9 @@ bool TW_Vitae3::Guardar_Sni()
                               {{QStringLiteral("expediente"), expediente},
                                {QStringLiteral("ini"), ini},
                                {QStringLiteral("fin"), fin}});
-    } catch (const ErrorBase &) {
-        dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
+    } catch (const ErrorBase &e) {
+        if (!avisaFallaExterna(e))
+            dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
         (ExpSni->isEnabled() ? static_cast<QWidget *>(ExpSni) : SNI)->setFocus();
         return false;
     }

@@ -1,4 +1,5 @@
 #include "financing/QuiralMontos.h"
+#include "platform/Errores.h"
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
@@ -349,8 +350,9 @@ bool TW_MontosQuiral::guardaTodo(std::initializer_list<Seccion *> secciones)
         for (const Linea &l : escribir)
             claves.push_back(Guardar(l.seccion->clave, l.seccion->tipo, l.monto, l.concepto, l.seccion->actual));
         t.confirma();
-    } catch (const ErrorBase &) {
-        dialogos().mensaje(QStringLiteral("No se pudo Guardar la información"), Dialogos::Icono::Informacion);
+    } catch (const ErrorBase &e) {
+        if (!avisaFallaExterna(e))
+            dialogos().mensaje(QStringLiteral("No se pudo Guardar la información"), Dialogos::Icono::Informacion);
         return false;
     }
     for (size_t i = 0; i < escribir.size(); ++i) {

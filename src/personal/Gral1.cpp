@@ -1,4 +1,5 @@
 #include "personal/Gral1.h"
+#include "platform/Errores.h"
 #include "personal/Controles.h"
 #include "platform/Base.h"
 #include "platform/Consulta.h"
@@ -383,8 +384,9 @@ bool TW_Generales::Guarda_Convocatoria()
                         {{QStringLiteral("c"), *clave}, {QStringLiteral("i"), ingreso}});
         Existe_General = true;
         return true;
-    } catch (const ErrorBase &) {
-        dialogos().mensaje(kErrorConvocatoria, Dialogos::Icono::Pregunta);
+    } catch (const ErrorBase &e) {
+        if (!avisaFallaExterna(e))
+            dialogos().mensaje(kErrorConvocatoria, Dialogos::Icono::Pregunta);
         Existe_General = false;
     }
     return false;
@@ -461,8 +463,9 @@ bool TW_Generales::Guarda()
         t.confirma();
         Existe_Solicitante = true;
         return true;
-    } catch (const ErrorBase &) {
-        dialogos().mensaje(kIncompleto, Dialogos::Icono::Pregunta);
+    } catch (const ErrorBase &e) {
+        if (!avisaFallaExterna(e))
+            dialogos().mensaje(kIncompleto, Dialogos::Icono::Pregunta);
         Nombre_1->setFocus();
     }
     return false;

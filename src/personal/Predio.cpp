@@ -1,4 +1,5 @@
 #include "personal/Predio.h"
+#include "platform/Errores.h"
 #include "personal/Controles.h"
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
@@ -257,7 +258,8 @@ bool TW_Predial::Guarda()
                                        ":folio,:empresa,:depto,:puesto,:antig,:fing,:tiempo,'AVA')"),
                         p);
         }
-    } catch (const ErrorBase &) {
+    } catch (const ErrorBase &e) {
+        avisaFallaExterna(e);
         return false;
     }
     Existe_Predio = true;

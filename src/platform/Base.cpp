@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <memory>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,6 +19,8 @@ namespace {
 
 QString g_carpeta;
 const QString kConexion = QStringLiteral("solicitud");
+std::unique_ptr<QLockFile> g_cerrojo;
+QString g_carpetaCerrojo;
 
 // --- Colación española ----------------------------------------------------------------------
 // Peso primario de un carácter: las vocales acentuadas pesan como la vocal, la Ñ justo
@@ -88,8 +92,7 @@ QString errorArchivo(const QString &archivo, const QString &que)
 void ejecutaODispara(QSqlQuery &q, const QString &sql)
 {
     if (!q.exec(sql))
-        throw ErrorBase(mensajeDeError(q.lastError().databaseText(), q.lastError().nativeErrorCode().toInt()),
-                        q.lastError().text() + QStringLiteral(" — ") + sql);
+        throw errorDelMotor(q.lastError(), sql);
 }
 
 QSqlDatabase conecta(const QString &nombre, const QString &archivo)
@@ -202,23 +205,74 @@ void creaCarpeta(const QString &carpeta)
     QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// Una base de la solicitud completa y sana: todas las tablas con todas sus columnas (una base
+// de una versión anterior dice cuál le falta) y quick_check sin hallazgos.
 void compruebaTablas(QSqlDatabase &db, const QString &archivo)
 {
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"))) {
-        const QString t = q.lastError().databaseText();
+    const auto falla = [&](const QSqlError &e) {
+        const QString t = e.databaseText();
         if (t.contains(QLatin1String("locked"), Qt::CaseInsensitive) || t.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-            throw ErrorBase(errorArchivo(archivo, QStringLiteral("otro programa la tiene bloqueada.")), q.lastError().text());
-        throw ErrorBase(errorArchivo(archivo, QStringLiteral("el archivo está dañado o no es una base de datos de la solicitud.")),
-                        q.lastError().text());
+            return ErrorBase(errorArchivo(archivo, QStringLiteral("otro programa la tiene bloqueada.")), e.text(), true);
+        return ErrorBase(errorArchivo(archivo, QStringLiteral("el archivo está dañado o no es una base de datos de la solicitud.")),
+                         e.text(), true);
+    };
+    if (!q.exec(QStringLiteral("SELECT lower(m.name), lower(c.name) FROM sqlite_master m, pragma_table_info(m.name) c "
+                               "WHERE m.type='table'")))
+        throw falla(q.lastError());
+    QSet<QString> hay, columnas;
+    while (q.next()) {
+        hay.insert(q.value(0).toString());
+        columnas.insert(q.value(0).toString() + u'.' + q.value(1).toString());
     }
-    QSet<QString> hay;
-    while (q.next())
-        hay.insert(q.value(0).toString().toLower());
-    for (const Esquema::Tabla &t : Esquema::tablas())
-        if (!hay.contains(QString::fromLatin1(t.nombre).toLower()))
+    if (q.lastError().isValid())
+        throw falla(q.lastError());
+    for (const Esquema::Tabla &t : Esquema::tablas()) {
+        const QString tabla = QString::fromLatin1(t.nombre).toLower();
+        if (!hay.contains(tabla))
             throw ErrorBase(errorArchivo(archivo, QStringLiteral("le falta la tabla %1, así que no es una base de datos "
-                                                                "completa de la solicitud.").arg(QLatin1String(t.nombre))));
+                                                                "completa de la solicitud.").arg(QLatin1String(t.nombre))),
+                            {}, true);
+        for (const Esquema::Columna &c : t.columnas)
+            if (!columnas.contains(tabla + u'.' + QString::fromLatin1(c.nombre).toLower()))
+                throw ErrorBase(errorArchivo(archivo, QStringLiteral("a la tabla %1 le falta la columna %2: es de una versión "
+                                                                    "anterior del programa.")
+                                                          .arg(QLatin1String(t.nombre), QLatin1String(c.nombre))),
+                                {}, true);
+    }
+    // Una página dañada en cualquier tabla (también en un catálogo) se detecta aquí, antes de
+    // que una lectura a medias llegue a una ventana, a la revisión o a la entrega.
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        throw falla(q.lastError());
+    QStringList problemas;
+    while (q.next())
+        problemas << q.value(0).toString();
+    if (q.lastError().isValid())
+        throw falla(q.lastError());
+    if (problemas != QStringList{QStringLiteral("ok")})
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("el archivo está dañado.")), problemas.join(QStringLiteral("; ")), true);
+}
+
+// Una caída a media escritura deja un diario pendiente que SQLite revierte en cuanto alguien
+// abre la base para escribir; una conexión de sólo lectura no puede hacerlo y la daría por
+// dañada. Si el archivo se puede escribir, se abre un momento para que la revierta.
+void recuperaDiario(const QString &archivo)
+{
+    const QFileInfo diario(archivo + QStringLiteral("-journal"));
+    if (!diario.exists() || diario.size() == 0 || !QFileInfo(archivo).isWritable()
+        || !QFileInfo(QFileInfo(archivo).absolutePath()).isWritable())
+        return;
+    const QString nombre = QStringLiteral("recuperacion-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    {
+        QSqlDatabase db = conecta(nombre, archivo);
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("PRAGMA schema_version"));   // la lectura revierte el diario
+            q.finish();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nombre);
 }
 
 // Abre la conexión principal sobre una base existente; si no es una base completa de la
@@ -248,7 +302,16 @@ void conectaPrincipal(const QString &archivo, bool soloLectura)
     }
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(kConexion);
-    throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle);
+    throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle, true);
+}
+
+// El estado del archivo antes de abrirlo: existe, es un archivo y se puede leer.
+void compruebaArchivo(const QString &archivo, const QFileInfo &info)
+{
+    if (!info.isFile())
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no es un archivo.")), {}, true);
+    if (!info.isReadable())
+        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")), {}, true);
 }
 
 } // namespace
@@ -258,7 +321,8 @@ QString carpetaPredeterminada()
     QString datos = qEnvironmentVariable("XDG_DATA_HOME");
     if (datos.isEmpty() || !QDir::isAbsolutePath(datos))
         datos = QDir::homePath() + QStringLiteral("/.local/share");
-    return datos + QStringLiteral("/d_2004/tablas");
+    // Sin HOME, homePath() es "/": cleanPath evita la doble diagonal.
+    return QDir::cleanPath(datos + QStringLiteral("/d_2004/tablas"));
 }
 
 QString archivoEn(const QString &carpeta) { return QDir(carpeta).filePath(QStringLiteral("solicitud.sqlite")); }
@@ -267,16 +331,22 @@ void abre(const QString &carpeta)
 {
     cierra();
     creaCarpeta(carpeta);
-    const QString archivo = archivoEn(carpeta);
-    const QFileInfo info(archivo);
-    if (!info.exists()) {
-        creaArchivo(archivo);
-    } else if (!info.isFile() || !info.isReadable()) {
-        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")));
-    } else if (!info.isWritable()) {
-        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de escritura.")));
+    tomaCerrojo(carpeta);
+    try {
+        const QString archivo = archivoEn(carpeta);
+        const QFileInfo info(archivo);
+        if (!info.exists()) {
+            creaArchivo(archivo);
+        } else {
+            compruebaArchivo(archivo, info);
+            if (!info.isWritable())
+                throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de escritura.")), {}, true);
+        }
+        conectaPrincipal(archivo, false);
+    } catch (...) {
+        sueltaCerrojo();
+        throw;
     }
-    conectaPrincipal(archivo, false);
     g_carpeta = carpeta;
 }
 
@@ -290,8 +360,8 @@ void abreLectura(const QString &carpeta)
     if (!info.exists())
         throw ErrorBase(QStringLiteral("La carpeta «%1» no tiene una base de datos de la solicitud.")
                             .arg(QDir::toNativeSeparators(carpeta)));
-    if (!info.isFile() || !info.isReadable())
-        throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")));
+    compruebaArchivo(archivo, info);
+    recuperaDiario(archivo);
     conectaPrincipal(archivo, true);
     g_carpeta = carpeta;
 }
@@ -302,7 +372,54 @@ void crea(const QString &carpeta)
         throw ErrorBase(QStringLiteral("La carpeta «%1» ya tiene una base de datos de la solicitud; no se modificó.")
                             .arg(QDir::toNativeSeparators(carpeta)));
     creaCarpeta(carpeta);
-    creaArchivo(archivoEn(carpeta));
+    const bool propio = g_cerrojo && g_carpetaCerrojo == QDir(carpeta).absolutePath();
+    if (!propio)
+        tomaCerrojo(carpeta);
+    try {
+        creaArchivo(archivoEn(carpeta));
+    } catch (...) {
+        if (!propio)
+            sueltaCerrojo();
+        throw;
+    }
+    if (!propio)
+        sueltaCerrojo();
+}
+
+void tomaCerrojo(const QString &carpeta)
+{
+    const QString absoluta = QDir(carpeta).absolutePath();
+    if (g_cerrojo && g_carpetaCerrojo == absoluta)
+        return;
+    sueltaCerrojo();
+    auto cerrojo = std::make_unique<QLockFile>(QDir(absoluta).filePath(QStringLiteral("solicitud.lock")));
+    // Sólo un proceso que ya no existe deja un cerrojo viejo; uno vivo lo conserva por horas.
+    cerrojo->setStaleLockTime(0);
+    if (!cerrojo->tryLock(0)) {
+        if (cerrojo->error() == QLockFile::LockFailedError) {
+            qint64 pid = 0;
+            QString host, programa;
+            QString quien;
+            if (cerrojo->getLockInfo(&pid, &host, &programa) && pid > 0)
+                quien = QStringLiteral(" (%1, proceso %2)").arg(programa.isEmpty() ? QStringLiteral("otro programa") : programa)
+                            .arg(pid);
+            throw ErrorBase(QStringLiteral("La solicitud de la carpeta «%1» ya está abierta en otro programa%2. "
+                                           "Ciérrelo antes de volver a intentarlo; no se modificó nada.")
+                                .arg(QDir::toNativeSeparators(absoluta), quien),
+                            {}, true);
+        }
+        throw ErrorBase(QStringLiteral("No se pudo apartar la carpeta de tablas «%1» para este programa: revise que "
+                                       "tenga permiso de escritura en ella.").arg(QDir::toNativeSeparators(absoluta)),
+                        {}, true);
+    }
+    g_cerrojo = std::move(cerrojo);
+    g_carpetaCerrojo = absoluta;
+}
+
+void sueltaCerrojo()
+{
+    g_cerrojo.reset();   // el destructor suelta y borra el archivo del cerrojo
+    g_carpetaCerrojo.clear();
 }
 
 void cierra()
@@ -315,6 +432,7 @@ void cierra()
         QSqlDatabase::removeDatabase(kConexion);
     }
     g_carpeta.clear();
+    sueltaCerrojo();
 }
 
 bool abierta() { return QSqlDatabase::contains(kConexion) && QSqlDatabase::database(kConexion, false).isOpen(); }
@@ -328,6 +446,25 @@ QSqlDatabase conexion()
     return QSqlDatabase::database(kConexion, false);
 }
 
+bool errorExterno(int codigo)
+{
+    switch (codigo & 0xFF) {
+    case SQLITE_BUSY: case SQLITE_LOCKED: case SQLITE_NOMEM: case SQLITE_READONLY: case SQLITE_IOERR:
+    case SQLITE_CORRUPT: case SQLITE_FULL: case SQLITE_CANTOPEN: case SQLITE_PROTOCOL: case SQLITE_PERM:
+    case SQLITE_NOTADB: case SQLITE_NOLFS: case SQLITE_AUTH:
+        return true;
+    default:
+        return false;
+    }
+}
+
+ErrorBase errorDelMotor(const QSqlError &e, const QString &sentencia)
+{
+    const int codigo = e.nativeErrorCode().toInt();
+    return ErrorBase(mensajeDeError(e.databaseText(), codigo),
+                     sentencia.isEmpty() ? e.text() : e.text() + QStringLiteral(" — ") + sentencia, errorExterno(codigo));
+}
+
 QString mensajeDeError(const QString &detalle, int codigo)
 {
     const int primario = codigo & 0xFF;
@@ -339,6 +476,9 @@ QString mensajeDeError(const QString &detalle, int codigo)
         return QStringLiteral("No se tiene permiso para escribir en la base de datos de la solicitud; la operación no se realizó.");
     if (primario == SQLITE_CORRUPT || primario == SQLITE_NOTADB)
         return QStringLiteral("La base de datos de la solicitud está dañada; la operación no se realizó.");
+    if (primario == SQLITE_IOERR)
+        return QStringLiteral("El disco no permitió leer o escribir la base de datos de la solicitud; la operación no se "
+                              "realizó.");
     if (primario == SQLITE_CONSTRAINT) {
         if (detalle.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
             return QStringLiteral("Ya existe un registro con la misma clave; la operación no se realizó.");
@@ -354,8 +494,7 @@ Transaccion::Transaccion()
 {
     QSqlDatabase db = conexion();
     if (!db.transaction())
-        throw ErrorBase(mensajeDeError(db.lastError().databaseText(), db.lastError().nativeErrorCode().toInt()),
-                        db.lastError().text());
+        throw errorDelMotor(db.lastError());
     m_activa = true;
 }
 
@@ -368,7 +507,7 @@ void Transaccion::confirma()
         const QSqlError e = db.lastError();
         db.rollback();
         m_activa = false;
-        throw ErrorBase(mensajeDeError(e.databaseText(), e.nativeErrorCode().toInt()), e.text());
+        throw errorDelMotor(e);
     }
     m_activa = false;
 }

@@ -56,8 +56,7 @@ void Consulta::prepara(QSqlQuery &q) const
 {
     if (!q.prepare(m_sql)) {
         const QSqlError e = q.lastError();
-        throw ErrorBase(Base::mensajeDeError(e.databaseText(), e.nativeErrorCode().toInt()),
-                        e.text() + QStringLiteral(" — ") + m_sql);
+        throw Base::errorDelMotor(e, m_sql);
     }
     // Enlaza cada :nombre que aparezca en la sentencia con la grafía exacta de ésta.
     static const QRegularExpression marca(QStringLiteral(R"((?<![:\w]):([A-Za-z_]\w*))"));
@@ -82,8 +81,7 @@ void Consulta::abre()
     prepara(q);
     if (!q.exec()) {
         const QSqlError e = q.lastError();
-        throw ErrorBase(Base::mensajeDeError(e.databaseText(), e.nativeErrorCode().toInt()),
-                        e.text() + QStringLiteral(" — ") + m_sql);
+        throw Base::errorDelMotor(e, m_sql);
     }
     const QSqlRecord reg = q.record();
     const int n = reg.count();
@@ -94,6 +92,14 @@ void Consulta::abre()
         for (int i = 0; i < n; ++i)
             fila[i] = q.value(i);
         m_filas.push_back(std::move(fila));
+    }
+    // next() también termina cuando el motor falla a media lectura (una página dañada): el
+    // resultado parcial nunca llega a quien lo pidió.
+    if (q.lastError().isValid()) {
+        const QSqlError e = q.lastError();
+        m_columnas.clear();
+        m_filas.clear();
+        throw Base::errorDelMotor(e, m_sql);
     }
     m_activa = true;
     primero();
@@ -124,8 +130,7 @@ int Consulta::ejecuta()
     prepara(q);
     if (!q.exec()) {
         const QSqlError e = q.lastError();
-        throw ErrorBase(Base::mensajeDeError(e.databaseText(), e.nativeErrorCode().toInt()),
-                        e.text() + QStringLiteral(" — ") + m_sql);
+        throw Base::errorDelMotor(e, m_sql);
     }
     return q.numRowsAffected();
 }

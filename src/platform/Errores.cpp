@@ -16,3 +16,13 @@ bool ejecutaProtegido(const std::function<void()> &accion)
     }
     return false;
 }
+
+bool avisaFallaExterna(const ErrorBase &e)
+{
+    if (!e.externa())
+        return false;
+    if (!e.detalle().isEmpty())
+        qWarning().noquote() << "base de datos:" << e.detalle();
+    dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
+    return true;
+}

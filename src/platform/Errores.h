@@ -5,3 +5,9 @@
 // español (el diálogo de error del programa) y la acción se detiene ahí.
 // Devuelve false cuando hubo error.
 bool ejecutaProtegido(const std::function<void()> &accion);
+
+class ErrorBase;
+// Un guardado que el motor rechazó por una causa ajena a lo capturado (disco lleno, sin permiso,
+// otro programa, archivo dañado): muestra su propio mensaje y devuelve true. Un dato rechazado
+// no muestra nada y devuelve false: la ventana sigue con su aviso de información incompleta.
+bool avisaFallaExterna(const ErrorBase &e);

@@ -38,11 +38,10 @@ int imprime(QStringList args)
         return 2;
     }
     try {
-        Base::abre(carpeta);
+        // Imprimir sólo lee: funciona con el programa abierto y con una base de sólo lectura.
+        Base::abreLectura(carpeta);
         const Informe::Documento doc = *Reportes::construye(nombre);
         Base::cierra();
-        if (destino.exists())
-            QFile::remove(salida);
         const QString error = Informe::escribePdf(doc, salida);
         if (!error.isEmpty()) {
             Comandos::error(error);

@@ -1,4 +1,5 @@
 #include "review/Revision.h"
+#include "admin/Entrega.h"
 #include "platform/Consulta.h"
 #include "platform/Regional.h"
 #include "platform/Reloj.h"
@@ -67,6 +68,9 @@ public:
         Opciones();
         AntEscolares();
         Trabajos();
+        // Lo que la entrega rechazaría también impide entregar.
+        for (const QString &h : noEntregables(Entrega::convocatoria()))
+            hallazgo(h);
         avance(100);
         m_r.lineas[0] = m_r.sinInconsistencias ? QStringLiteral("No hay Inconsistencias")
                                                : QStringLiteral("Reporte de Inconsistencias");

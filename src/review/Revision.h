@@ -34,4 +34,9 @@ std::optional<QDate> convierteFecha(const QString &guardada);
 // de la institución entre paréntesis.
 QString identificaEscolar(const QString &nivel, const QString &nombre, int secuencia);
 
+// Valores guardados que la entrega de la convocatoria no puede llevar (caracteres fuera de
+// Windows-1252, textos más largos que su campo, números fuera de rango): un hallazgo por valor
+// que nombra el campo, la tabla y el registro. La revisión los incluye como bloqueantes.
+QStringList noEntregables(int convocatoria);
+
 } // namespace Revision

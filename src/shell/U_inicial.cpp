@@ -320,8 +320,9 @@ bool TW_Inicial::Ejecuta_SQL(const QString &sql, const QVariantHash &parametros)
     try {
         W_DM()->Q_Aux.ejecuta(sql, parametros);
         return true;
-    } catch (const ErrorBase &) {
-        dialogos().aviso(QStringLiteral("No se pudo agregar al Catalogo"));
+    } catch (const ErrorBase &e) {
+        if (!avisaFallaExterna(e))
+            dialogos().aviso(QStringLiteral("No se pudo agregar al Catalogo"));
     }
     return false;
 }

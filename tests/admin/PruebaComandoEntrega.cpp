@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 namespace {
 } // namespace
@@ -53,9 +54,52 @@ private slots:
         }
         const QStringList nombres = MuestraCredito::nombresEntrega(muestra == u"6");
         QCOMPARE(s.salida, nombres.join(u'\n') + u'\n');
-        QCOMPARE(escritos.size(), nombres.size());
+        QCOMPARE(escritos.size(), nombres.size() + 1);   // y el recibo
         for (const Esquema::Tabla *t : Entrega::tablas(muestra.toInt()))
             Paradox::verificaTabla(*t, destino.path());
+        // El recibo lista cada archivo entregado y sha256sum lo comprueba tal cual.
+        QProcess sha;
+        sha.setWorkingDirectory(destino.path());
+        sha.start(QStringLiteral("sha256sum"), {QStringLiteral("--strict"), QStringLiteral("-c"), QStringLiteral("entrega.sha256")});
+        QVERIFY(sha.waitForFinished());
+        QCOMPARE(sha.exitCode(), 0);
+        QCOMPARE(sha.readAllStandardOutput().count("OK\n"), nombres.size());
+    }
+
+    // Sin espacio no se empieza; una entrega interrumpida en cualquier momento no deja recibo,
+    // y una con recibo está completa (sha256sum -c lo confirma).
+    void entregaSinEspacioOInterrumpida()
+    {
+        Entorno e;
+        MuestraCredito::llena();
+        DiscoPequeno disco(64);
+        if (disco.valido()) {
+            const SalidaCli s = corre({QStringLiteral("entrega"), disco.ruta(), QStringLiteral("--tablas"), e.carpeta()});
+            QCOMPARE(s.codigo, 2);
+            QVERIFY2(s.error.contains(QStringLiteral("No hay espacio suficiente")), qPrintable(s.error));
+            QVERIFY(QDir(disco.ruta()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        }
+        int interrumpidas = 0;
+        for (int espera = 0; espera <= 300; espera += 30) {
+            QTemporaryDir destino;
+            QProcess p;
+            p.start(QStringLiteral(RUTA_CLI), {QStringLiteral("entrega"), destino.path(), QStringLiteral("--tablas"), e.carpeta()});
+            QVERIFY(p.waitForStarted());
+            QThread::msleep(espera);
+            p.kill();
+            p.waitForFinished();
+            const bool conRecibo = QFileInfo::exists(destino.filePath(QStringLiteral("entrega.sha256")));
+            interrumpidas += !conRecibo && !QDir(destino.path()).isEmpty();
+            if (!conRecibo)
+                continue;
+            QProcess sha;
+            sha.setWorkingDirectory(destino.path());
+            sha.start(QStringLiteral("sha256sum"), {QStringLiteral("--strict"), QStringLiteral("-c"), QStringLiteral("entrega.sha256")});
+            QVERIFY(sha.waitForFinished());
+            QCOMPARE(sha.exitCode(), 0);
+            QCOMPARE(QString::fromUtf8(sha.readAllStandardOutput()).count(QStringLiteral(": OK")), 25);
+        }
+        qInfo("%d entregas cortadas a la mitad, ninguna con recibo", interrumpidas);
     }
 
     void otrasFallasSalenCon2_data()
@@ -98,10 +142,16 @@ private slots:
         Muestra::llena();
         Entorno::sql(QStringLiteral("Update Escolar Set Carrera=:c Where Nivel='LIC'"), {{QStringLiteral("c"), QStringLiteral("ÉCOLE ŁÓDŹ")}});
         QTemporaryDir destino;
-        const SalidaCli s = corre({QStringLiteral("entrega"), destino.path(), QStringLiteral("--tablas"), e.carpeta()});
-        QCOMPARE(s.codigo, 2);
-        QCOMPARE(s.salida, QString());
-        QVERIFY2(s.error.contains(QStringLiteral("Escolar")), qPrintable(s.error));
+        // La revisión ya lo dice: revisa y entrega salen con 1 y nombran el campo.
+        for (const QString &orden : {QStringLiteral("revisa"), QStringLiteral("entrega")}) {
+            QStringList args{orden, QStringLiteral("--tablas"), e.carpeta()};
+            if (orden == u"entrega")
+                args.insert(1, destino.path());
+            const SalidaCli s = corre(args);
+            QCOMPARE(s.codigo, 1);
+            QVERIFY2(s.salida.contains(QStringLiteral("El Campo Carrera de Escolar")) && s.salida.contains(QStringLiteral("«Ł»")),
+                     qPrintable(s.salida));
+        }
         QVERIFY(QDir(destino.path()).entryList(QDir::Files).isEmpty());
     }
 };

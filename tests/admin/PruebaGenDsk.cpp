@@ -260,10 +260,14 @@ private slots:
         QTest::newRow("sin disco") << "sin disco" << "¡Debe introducir disco en la unidad!" << true << false;
         QTest::newRow("un millón de bytes") << "1000000" << "¡No hay suficiente espacio en el diskette!" << true << true;
         QTest::newRow("sin lugar para la entrega") << "1000001" << "¡No hay suficiente espacio en el diskette!" << true << true;
+        const QString incompleta = QStringLiteral("\nLa entrega quedó incompleta: vuelva a generarla.");
         QTest::newRow("protegido") << "protegido"
-                                   << "El disco está protegido contra escritura; no se pudo copiar Beca.db." << false << false;
-        QTest::newRow("copia dañada") << "dañada" << "La copia de Beca.db en el disco no coincide con el original."
+                                   << "El disco está protegido contra escritura; no se pudo copiar Beca.db." + incompleta << false << false;
+        QTest::newRow("copia dañada") << "dañada" << "La copia de Beca.db en el disco no coincide con el original." + incompleta
                                       << false << false;
+        // Otro programa llena el medio a la mitad: lo copiado se borra y no queda recibo.
+        QTest::newRow("se llena a la mitad") << "llena" << "No hay espacio suficiente en el disco para copiar Cat_Ciudad.db." + incompleta
+                                             << false << false;
     }
     void fallas()
     {
@@ -280,6 +284,8 @@ private slots:
             u.v->protege(u'a');
         else if (caso == u"dañada")
             u.v->danaCopias();
+        else if (caso == u"llena")
+            u.v->llenaTras(u'a', 200'000);
         else
             u.v->ponEspacioLibre(u'a', caso.toLongLong());
         auto w = creaDialogo();
@@ -304,7 +310,7 @@ private slots:
         QCOMPARE(e.dialogos().textos(), QStringList{mensaje});   // y no el de rotular
         QVERIFY(!w->isVisible());
         QCOMPARE(e.inicial()->G_Cargando->value(), 0);
-        QCOMPARE(u.archivos('a'), QStringList());   // ni la copia dañada ni temporales
+        QCOMPARE(u.archivos('a'), QStringList());   // ni la copia dañada, ni temporales, ni recibo
     }
 
     // Un disco que se usa otra vez: el diálogo vuelve a empezar y reemplaza la entrega.

@@ -1,7 +1,11 @@
 #include "personal/Ayuda.h"
 #include "shell/U_Mod.h"
 
+#include "platform/Base.h"
+
 #include <QProgressBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 using namespace Ayuda;
 
@@ -259,16 +263,40 @@ private slots:
         QVERIFY(ventana("W_Generales"));
     }
 
-    // Si la base rechaza al solicitante se avisa y nada queda a medias.
+    // Si la base rechaza al solicitante se avisa y nada queda a medias. Un dato rechazado es
+    // información incompleta; una base que otro programa tiene ocupada se dice como tal.
+    void rechazoDeLaBase_data()
+    {
+        QTest::addColumn<bool>("ocupada");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("dato rechazado") << false << kIncompleto;
+        QTest::newRow("ocupada por otro programa")
+            << true << "La base de datos de la solicitud está ocupada por otro programa; la operación no se realizó.";
+    }
     void rechazoDeLaBase()
     {
+        QFETCH(bool, ocupada);
+        QFETCH(QString, mensaje);
         Entorno e(true);
-        Entorno::sql(QStringLiteral("Create Trigger rechaza Before Insert On Persona Begin Select Raise(Abort,'no'); End"));
+        if (!ocupada)
+            Entorno::sql(QStringLiteral("Create Trigger rechaza Before Insert On Persona Begin Select Raise(Abort,'no'); End"));
         QWidget *g = generales(e);
         eligeConvocatoria(g, 482);
         escribe(g, "Nombre_1", QStringLiteral("ANA"));
-        pulsa(g, "Btn_Sig");
-        QCOMPARE(e.dialogos().textos(), QStringList{kIncompleto});
+        {
+            QSqlDatabase otra = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otra"));
+            otra.setDatabaseName(Base::archivoEn(e.carpeta()));
+            QVERIFY(otra.open());
+            QSqlQuery q(otra);
+            if (ocupada)
+                QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            pulsa(g, "Btn_Sig");
+            q.exec(QStringLiteral("ROLLBACK"));
+            otra.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        QVERIFY(e.dialogos().textos().contains(mensaje));
+        QVERIFY(!e.dialogos().textos().contains(kIncompleto) || !ocupada);
         QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 0);
         QVERIFY(ventana("W_Generales"));
         QCOMPARE(texto(g, "Nombre_1"), QStringLiteral("ANA"));

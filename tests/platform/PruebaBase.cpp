@@ -1,6 +1,12 @@
 #include "platform/Base.h"
+#include "platform/Consulta.h"
+#include "support/Cli.h"
 #include "support/Entorno.h"
 #include "support/Pruebas.h"
+
+#include <QLockFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -12,6 +18,67 @@ QByteArray huella(const QString &archivo)
     QFile f(archivo);
     f.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+void sqlDirecto(const QString &archivo, const QStringList &sentencias, const std::function<void()> &durante = {})
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("directa"));
+        db.setDatabaseName(archivo);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString &s : sentencias)
+            QVERIFY2(q.exec(s), qPrintable(s));
+        if (durante)
+            durante();
+        q.exec(QStringLiteral("ROLLBACK"));
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("directa"));
+}
+
+void preparaFalla(const QString &caso, const QString &carpeta, const QString &archivo)
+{
+    if (caso == u"dañada") {
+        // Basura en una hoja de la tabla de municipios.
+        qint64 pagina = 0, tamano = 0;
+        sqlDirecto(archivo, {}, [&] {
+            QSqlQuery q(QSqlDatabase::database(QStringLiteral("directa")));
+            q.exec(QStringLiteral("SELECT max(pageno) FROM dbstat WHERE name='Cat_Municipio'"));
+            if (q.next())
+                pagina = q.value(0).toLongLong();
+            q.exec(QStringLiteral("PRAGMA page_size"));
+            if (q.next())
+                tamano = q.value(0).toLongLong();
+        });
+        QVERIFY(pagina > 1 && tamano > 0);
+        QFile f(archivo);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.seek((pagina - 1) * tamano + 8);
+        f.write(QByteArray(int(tamano) - 16, '\xA5'));
+    } else if (caso == u"diario") {
+        // Lo que deja una caída a media transacción: la base y su diario, sin nadie que los tenga.
+        const QString copia = carpeta + QStringLiteral("/copia.sqlite");
+        QFile::copy(archivo, copia);
+        sqlDirecto(copia, {QStringLiteral("PRAGMA cache_size=1"), QStringLiteral("BEGIN"),
+                           QStringLiteral("DELETE FROM Cat_Municipio")},
+                   [&] {
+                       QFile::remove(archivo);
+                       QVERIFY(QFile::copy(copia, archivo));
+                       QVERIFY(QFile::copy(copia + QStringLiteral("-journal"), archivo + QStringLiteral("-journal")));
+                   });
+        QFile::remove(copia);
+    } else if (caso == u"carpeta") {
+        QFile::remove(archivo);
+        QDir().mkpath(archivo);
+    } else if (caso == u"columna") {
+        sqlDirecto(archivo, {QStringLiteral("ALTER TABLE General DROP COLUMN Motivos_D")});
+    } else if (caso == u"cerrojo") {
+        QFile f(carpeta + QStringLiteral("/solicitud.lock"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("999999\nsolicitud\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
 }
 } // namespace
 
@@ -89,6 +156,79 @@ private slots:
         QVERIFY(!Base::abierta());
         QCOMPARE(huella(archivo), antes);
         QCOMPARE(QFileInfo(archivo).size(), qint64(contenido.size()));
+    }
+
+    // Lo que se encuentra al abrir y lo que se responde: en modo de escritura (programa, crea) y
+    // de sólo lectura (revisa, entrega, imprime). Un archivo rechazado no se modifica.
+    void aperturaConFallas_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("mensaje");   // vacío: se abre
+        QTest::newRow("página dañada de un catálogo") << "dañada" << "está dañado";
+        QTest::newRow("diario pendiente de una caída") << "diario" << "";
+        QTest::newRow("carpeta en lugar del archivo") << "carpeta" << "no es un archivo";
+        QTest::newRow("versión anterior sin una columna") << "columna" << "le falta la columna Motivos_D";
+        QTest::newRow("cerrojo de un proceso que ya terminó") << "cerrojo" << "";
+    }
+    void aperturaConFallas()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, mensaje);
+        for (const bool lectura : {false, true}) {
+            QTemporaryDir dir;
+            const QString carpeta = dir.filePath(QStringLiteral("tablas"));
+            QDir().mkpath(carpeta);
+            const QString archivo = Base::archivoEn(carpeta);
+            QVERIFY(QFile::copy(basePlantilla(), archivo));
+            QFile::setPermissions(archivo, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            preparaFalla(caso, carpeta, archivo);
+            const QByteArray antes = QFileInfo(archivo).isFile() ? huella(archivo) : QByteArray();
+            QString error;
+            try {
+                lectura ? Base::abreLectura(carpeta) : Base::abre(carpeta);
+                QCOMPARE(Entorno::cuenta(QStringLiteral("Cat_Municipio")), 2478);
+            } catch (const ErrorBase &e) {
+                error = e.mensaje();
+            }
+            Base::cierra();
+            if (mensaje.isEmpty()) {
+                QCOMPARE(error, QString());
+                QVERIFY(!QFileInfo::exists(archivo + QStringLiteral("-journal")));
+                continue;
+            }
+            QVERIFY2(error.contains(mensaje) && error.contains(QStringLiteral("solicitud.sqlite")), qPrintable(error));
+            if (!antes.isEmpty())
+                QCOMPARE(huella(archivo), antes);
+        }
+    }
+
+    // Un programa por carpeta: otro que quiere escribir en ella se detiene con un mensaje que
+    // nombra la carpeta y el proceso; las órdenes que sólo leen siguen funcionando.
+    void unProgramaPorCarpeta()
+    {
+        Entorno e;   // este proceso tiene abierta la carpeta, como el programa
+        QTemporaryDir otra;
+        Base::tomaCerrojo(otra.path());
+        const SalidaCli crea = corre({QStringLiteral("crea"), QStringLiteral("--tablas"), otra.path()});
+        QCOMPARE(crea.codigo, 2);
+        QVERIFY2(crea.error.contains(QStringLiteral("ya está abierta en otro programa")) &&
+                     crea.error.contains(QString::number(QCoreApplication::applicationPid())) && crea.error.contains(otra.path()),
+                 qPrintable(crea.error));
+        QVERIFY(!QFileInfo::exists(Base::archivoEn(otra.path())));
+        const SalidaCli revisa = corre({QStringLiteral("revisa"), QStringLiteral("--tablas"), e.carpeta()});
+        QCOMPARE(revisa.error, QString());
+        QCOMPARE(revisa.codigo, 1);
+        // Suelto el cerrojo (el programa se cerró), la otra carpeta ya se puede crear.
+        Base::abre(e.carpeta());
+        QCOMPARE(corre({QStringLiteral("crea"), QStringLiteral("--tablas"), otra.path()}).codigo, 0);
+        // Sin HOME la carpeta predeterminada no lleva doble diagonal.
+        const QByteArray xdg = qgetenv("XDG_DATA_HOME"), home = qgetenv("HOME");
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("HOME");
+        const QString predeterminada = Base::carpetaPredeterminada();
+        qputenv("XDG_DATA_HOME", xdg);
+        qputenv("HOME", home);
+        QCOMPARE(predeterminada, QStringLiteral("/.local/share/d_2004/tablas"));
     }
 
     void carpetaImposibleDeCrear()

@@ -89,6 +89,18 @@ private slots:
         QCOMPARE(ok, aceptada);
     }
 
+    // Una falla del motor a media lectura (aquí, un desbordamiento en la fila 101; en la vida
+    // real, una página dañada) no entrega las primeras cien filas como si fueran todas.
+    void lecturaQueFallaAMediasNoDevuelveNada()
+    {
+        Entorno e;
+        Consulta q;
+        QVERIFY_THROWS_EXCEPTION(ErrorBase, q.abre(QStringLiteral("Select Case When Clave > 100 Then abs(-9223372036854775807 - 1) "
+                                                                 "Else Clave End From Cat_Municipio")));
+        QVERIFY(!q.activa());
+        QCOMPARE(q.cuenta(), 0);
+    }
+
     void fechasSeLeenComoSeGuardaron()
     {
         Entorno e;

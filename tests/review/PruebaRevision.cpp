@@ -205,6 +205,21 @@ private slots:
             << QStringList{kReporte, "La longitud del año de inicio de Otros estudios 2 (COLEGIO DE INGENIEROS QUÍMICOS) debe ser de 4 dígitos",
                            "Falta la fecha de inicio de Otros estudios 2 (COLEGIO DE INGENIEROS QUÍMICOS)"}
             << false;
+
+        // Lo que la entrega no puede llevar, llegado a la base sin pasar por las ventanas.
+        QTest::newRow("no entregable: carácter fuera de Windows-1252")
+            << true << QStringList{"Update Persona Set Nombre_2='JOSÉ ☃' Where Tipo='SOL'"}
+            << QStringList{kReporte, "El Campo Nombre_2 de Persona (clave 1) no se puede entregar: contiene el carácter «☃», "
+                                     "que la entrega no admite"}
+            << false;
+        QTest::newRow("no entregable: texto más largo que su campo")
+            << true << QStringList{"Update Domicilio Set Colonia=printf('%.256c', 'A') Where Tipo='ACT'"}
+            << QStringList{kReporte, "El Campo Colonia de Domicilio (clave 1) no se puede entregar: el texto pasa de 255 caracteres"}
+            << false;
+        QTest::newRow("no entregable: monto fuera de 32 bits")
+            << true << QStringList{"Update Beca Set Total_col=3000000000 Where Clave=1"}
+            << QStringList{kReporte, "El Campo Total_col de Beca (clave 1) no se puede entregar: el número 3000000000 no cabe en el campo"}
+            << false;
     }
     void reporte()
     {

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStorageInfo>
 
 QString basePlantilla()
 {
@@ -78,4 +80,33 @@ QList<QVariantList> Entorno::filas(const QString &consulta)
         r << f;
     }
     return r;
+}
+
+DiscoPequeno::DiscoPequeno(int kb)
+{
+    QProcess p;
+    p.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                      QStringLiteral("size=%1k").arg(kb), QStringLiteral("tmpfs"), m_dir.path()});
+    m_montado = p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+DiscoPequeno::~DiscoPequeno()
+{
+    if (m_montado)
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), m_dir.path()});
+}
+
+void DiscoPequeno::llena(qint64 libres)
+{
+    QFile relleno(m_dir.filePath(QStringLiteral(".relleno")));
+    relleno.open(QIODevice::Append);
+    const QByteArray bloque(4096, 'x');
+    while (QStorageInfo(m_dir.path()).bytesAvailable() > libres + qint64(bloque.size()))
+        if (relleno.write(bloque) != bloque.size() || !relleno.flush())
+            break;
+    const qint64 resto = QStorageInfo(m_dir.path()).bytesAvailable() - libres;
+    if (resto > 0) {
+        relleno.write(QByteArray(resto, 'x'));
+        relleno.flush();
+    }
 }

@@ -33,3 +33,19 @@ private:
 
 // Copia de una base recién creada con catálogos; se crea una vez por proceso.
 QString basePlantilla();
+
+// Un disco pequeño de verdad: un tmpfs de `kb` KB montado en una carpeta temporal, para probar
+// un disco lleno. Sin permiso para montar (no root), valida() es false y la prueba se salta.
+class DiscoPequeno {
+public:
+    explicit DiscoPequeno(int kb);
+    ~DiscoPequeno();
+    bool valido() const { return m_montado; }
+    QString ruta() const { return m_dir.path(); }
+    // Llena el disco dejando libres sólo `libres` bytes.
+    void llena(qint64 libres = 0);
+
+private:
+    QTemporaryDir m_dir;
+    bool m_montado = false;
+};

@@ -39,11 +39,38 @@ struct Renglon {
 
 double aMm(double unidades) { return unidades / kUnidadesPorMm; }
 
+// Parte un párrafo en renglones con QTextLayout.
+void parteParrafo(const QString &parrafo, const QFont &f, double anchoU, QList<Renglon> &r)
+{
+    QTextLayout tl(parrafo, f);
+    QTextOption op;
+    op.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    tl.setTextOption(op);
+    tl.beginLayout();
+    const QFontMetricsF fm(f);
+    for (QTextLine l = tl.createLine(); l.isValid(); l = tl.createLine()) {
+        l.setLineWidth(anchoU);
+        // Los blancos del final del renglón no cuentan para alinear.
+        QString sinFinal = parrafo.mid(l.textStart(), l.textLength());
+        while (!sinFinal.isEmpty() && sinFinal.back().isSpace())
+            sinFinal.chop(1);
+        r << Renglon{sinFinal, aMm(fm.horizontalAdvance(sinFinal))};
+    }
+    tl.endLayout();
+}
+
 // Parte un texto en renglones que caben en `ancho` mm (cada salto de renglón, un párrafo).
+// Una palabra más larga que el renglón se corta dentro de él. QTextLayout lo hace también,
+// pero buscando el fin de la palabra en cada renglón: con una palabra de un millón de
+// caracteres eso tarda minutos. Aquí esa palabra se reparte antes en trozos que caben, cada
+// uno medido carácter por carácter una sola vez.
 QList<Renglon> parte(const QString &texto, const QFont &f, double ancho)
 {
     QList<Renglon> r;
     const double anchoU = ancho * kUnidadesPorMm;
+    const QFontMetricsF fm(f);
+    // Ninguna palabra de menos caracteres que esto puede pasar del renglón.
+    const int seguro = std::max(1, int(anchoU / std::max(1.0, fm.maxWidth())));
     QString t = texto;
     t.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     for (const QString &parrafo : t.split(u'\n')) {
@@ -51,21 +78,39 @@ QList<Renglon> parte(const QString &texto, const QFont &f, double ancho)
             r << Renglon{QString(), 0};
             continue;
         }
-        QTextLayout tl(parrafo, f);
-        QTextOption op;
-        op.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        tl.setTextOption(op);
-        tl.beginLayout();
-        for (QTextLine l = tl.createLine(); l.isValid(); l = tl.createLine()) {
-            l.setLineWidth(anchoU);
-            const QString trozo = parrafo.mid(l.textStart(), l.textLength());
-            // Los blancos del final del renglón no cuentan para alinear.
-            QString sinFinal = trozo;
-            while (!sinFinal.isEmpty() && sinFinal.back().isSpace())
-                sinFinal.chop(1);
-            r << Renglon{sinFinal, aMm(QFontMetricsF(f).horizontalAdvance(sinFinal))};
+        qsizetype inicio = 0;   // lo pendiente de partir con QTextLayout
+        qsizetype i = 0;
+        const qsizetype n = parrafo.size();
+        while (i < n) {
+            if (parrafo.at(i).isSpace()) {
+                ++i;
+                continue;
+            }
+            qsizetype fin = i;
+            while (fin < n && !parrafo.at(fin).isSpace())
+                ++fin;
+            if (fin - i > seguro && fm.horizontalAdvance(parrafo.mid(i, fin - i)) > anchoU) {
+                if (!parrafo.mid(inicio, i - inicio).trimmed().isEmpty())
+                    parteParrafo(parrafo.mid(inicio, i - inicio), f, anchoU, r);
+                // Trozos que caben; el último sigue con lo que venga después.
+                qsizetype desde = i;
+                double acumulado = 0;
+                for (qsizetype k = i; k < fin; ++k) {
+                    const double a = fm.horizontalAdvance(parrafo.at(k));
+                    if (acumulado + a > anchoU && k > desde) {
+                        const QString trozo = parrafo.mid(desde, k - desde);
+                        r << Renglon{trozo, aMm(fm.horizontalAdvance(trozo))};
+                        desde = k;
+                        acumulado = 0;
+                    }
+                    acumulado += a;
+                }
+                inicio = desde;
+            }
+            i = fin;
         }
-        tl.endLayout();
+        if (inicio < n)
+            parteParrafo(parrafo.mid(inicio), f, anchoU, r);
     }
     return r;
 }

@@ -4,6 +4,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QDir>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -27,11 +29,11 @@ QPageLayout disposicion(const Documento &d)
 
 // Dibuja todas las páginas en un dispositivo paginado cuyo origen es la esquina de la hoja.
 template <typename Dispositivo>
-void pintaTodo(const Documento &d, Dispositivo &disp)
+bool pintaTodo(const Documento &d, Dispositivo &disp)
 {
     QPainter p(&disp);
     if (!p.isActive())
-        return;   // el dispositivo no se pudo abrir (p. ej. un archivo en una carpeta que no existe)
+        return false;   // el dispositivo no se pudo abrir (p. ej. un archivo en una carpeta que no existe)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -40,7 +42,7 @@ void pintaTodo(const Documento &d, Dispositivo &disp)
             disp.newPage();
         pintaPagina(d.paginas.at(i), p);
     }
-    p.end();
+    return p.end();
 }
 } // namespace
 
@@ -94,10 +96,33 @@ void pinta(const Documento &documento, QPrinter *impresora)
     pintaTodo(documento, *impresora);
 }
 
+namespace {
+// La causa de una falla de escritura, dicha al usuario.
+QString motivo(const QFileDevice &f)
+{
+    switch (f.error()) {
+    case QFileDevice::ResourceError: return QStringLiteral("no hay espacio suficiente en el disco.");
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError: return QStringLiteral("no tiene permiso de escritura en esa carpeta.");
+    default: return QStringLiteral("el disco no permitió escribirlo.");
+    }
+}
+} // namespace
+
 QString escribePdf(const Documento &documento, const QString &archivo)
 {
+    const QString ruta = QFileInfo(archivo).absoluteFilePath();
+    const QString noSeEscribio = QStringLiteral("No se pudo escribir el archivo %1: ").arg(QDir::toNativeSeparators(ruta));
+    if (QFileInfo(ruta).isDir())
+        return noSeEscribio + QStringLiteral("es una carpeta.");
+    // Se escribe al lado y sólo un PDF completo reemplaza al anterior: un disco lleno o una
+    // falla a la mitad dejan el archivo anterior como estaba y ningún temporal.
+    QSaveFile destino(ruta);
+    if (!destino.open(QIODevice::WriteOnly))
+        return noSeEscribio + motivo(destino);
+    bool pintado = false;
     {
-        QPdfWriter pdf(archivo);
+        QPdfWriter pdf(&destino);
         pdf.setResolution(1200);
         pdf.setPageLayout(disposicion(documento));
         pdf.setTitle(documento.titulo);
@@ -105,13 +130,19 @@ QString escribePdf(const Documento &documento, const QString &archivo)
         if (documento.paginas.isEmpty()) {
             // Un PDF necesita al menos una página: sale en blanco.
             QPainter p(&pdf);
+            pintado = p.isActive() && p.end();
         } else {
-            pintaTodo(documento, pdf);
+            pintado = pintaTodo(documento, pdf);
         }
     }
-    const QFileInfo f(archivo);
-    if (!f.exists() || f.size() == 0)
-        return QStringLiteral("No se pudo escribir el archivo %1").arg(QFileInfo(archivo).absoluteFilePath());
+    if (!pintado || destino.error() != QFileDevice::NoError) {
+        const QString causa = destino.error() != QFileDevice::NoError ? motivo(destino) : QStringLiteral("el PDF no se pudo terminar.");
+        destino.cancelWriting();
+        destino.commit();   // sólo borra el temporal
+        return noSeEscribio + causa;
+    }
+    if (!destino.commit())
+        return noSeEscribio + motivo(destino);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "platform/paradox/Paradox.h"
 #include "platform/Consulta.h"
+#include "platform/paradox/Rechazo.h"
 #include "platform/Win1252.h"
 
 #include <QDate>
@@ -207,58 +208,35 @@ private:
                         .arg(QString::fromLatin1(d.nombre), nombreArchivo(t), motivo));
 }
 
-QByteArray textoWin1252(const Esquema::Tabla &t, const Definicion &d, const QString &s)
-{
-    for (QChar c : s)
-        if (!Win1252::representable(c) && c != u'\n' && c != u'\r' && c != u'\t')
-            errorValor(t, d, QStringLiteral("contiene el carácter «%1», que la entrega no admite").arg(c));
-    return Win1252::codifica(s);
-}
-
 void ponValor(pxdoc_t *doc, char *dato, const Esquema::Tabla &t, const Definicion &d, const QVariant &v,
               EscritorMemos *memos)
 {
     if (v.isNull())
         return;   // el campo queda en blanco (ceros)
+    const QString motivo = rechazo(Esquema::Columna{d.nombre.constData(), d.clase, d.longitud}, v);
+    if (!motivo.isEmpty())
+        errorValor(t, d, motivo);
     switch (d.clase) {
-    case Esquema::Clase::Entero: {
-        bool ok = false;
-        const qint64 n = v.toLongLong(&ok);
-        // El menor valor de 32 bits se guardaría igual que un campo en blanco.
-        if (!ok || n > std::numeric_limits<qint32>::max() || n <= std::numeric_limits<qint32>::min())
-            errorValor(t, d, QStringLiteral("el número %1 no cabe en el campo").arg(v.toString()));
-        PX_put_data_long(doc, dato, 4, int(n));
+    case Esquema::Clase::Entero:
+        PX_put_data_long(doc, dato, 4, int(v.toLongLong()));
         break;
-    }
-    case Esquema::Clase::Real: {
-        bool ok = false;
-        const double x = v.toDouble(&ok);
-        if (!ok || !std::isfinite(x))
-            errorValor(t, d, QStringLiteral("el valor %1 no es un número").arg(v.toString()));
-        PX_put_data_double(doc, dato, 8, x);
+    case Esquema::Clase::Real:
+        PX_put_data_double(doc, dato, 8, v.toDouble());
         break;
-    }
     case Esquema::Clase::Fecha: {
-        const QString s = v.toString();
-        if (s.isEmpty())
-            return;
-        const QDate f = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
-        if (!f.isValid() || f.year() < 1)
-            errorValor(t, d, QStringLiteral("«%1» no es una fecha").arg(s));
-        PX_put_data_long(doc, dato, 4, diaParadox(f.year(), f.month(), f.day()));
+        const QDate f = QDate::fromString(v.toString(), QStringLiteral("dd/MM/yyyy"));
+        if (f.isValid())
+            PX_put_data_long(doc, dato, 4, diaParadox(f.year(), f.month(), f.day()));
         break;
     }
     case Esquema::Clase::Texto: {
-        const QByteArray b = textoWin1252(t, d, v.toString());
-        if (b.isEmpty())
-            return;
-        if (b.size() > d.longitud)
-            errorValor(t, d, QStringLiteral("el texto pasa de %1 caracteres").arg(d.longitud));
-        PX_put_data_alpha(doc, dato, d.longitud, const_cast<char *>(b.constData()));
+        const QByteArray b = Win1252::codifica(v.toString());
+        if (!b.isEmpty())
+            PX_put_data_alpha(doc, dato, d.longitud, const_cast<char *>(b.constData()));
         break;
     }
     case Esquema::Clase::Memo: {
-        const QByteArray b = textoWin1252(t, d, v.toString());
+        const QByteArray b = Win1252::codifica(v.toString());
         if (b.isEmpty())
             return;
         const int lider = d.longitud - kColaMemo;

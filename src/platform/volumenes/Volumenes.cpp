@@ -372,14 +372,23 @@ qint64 VolumenesSimulados::escribe(const QString &destino, int fd, const char *d
         errno = EROFS;
         return -1;
     }
-    if (s->libre <= 0) {
+    if (s->libre <= 0 || s->cupo == 0) {
         errno = ENOSPC;
         return -1;
     }
-    const qint64 escritos = Volumenes::escribe(destino, fd, datos, std::min(n, s->libre));
-    if (escritos > 0)
+    const qint64 escritos = Volumenes::escribe(destino, fd, datos, std::min({n, s->libre, s->cupo < 0 ? n : s->cupo}));
+    if (escritos > 0) {
         s->libre -= escritos;
+        if (s->cupo > 0)
+            s->cupo -= escritos;
+    }
     return escritos;
+}
+
+void VolumenesSimulados::llenaTras(QChar letra, qint64 bytes)
+{
+    if (Simulada *s = busca(letra))
+        s->cupo = bytes;
 }
 
 void VolumenesSimulados::copiado(const QString &destino)

@@ -74,6 +74,9 @@ public:
     // La unidad deja de existir.
     void quita(QChar letra);
     void protege(QChar letra, bool protegida = true);
+    // Después de `bytes` bytes más la unidad se llena (ENOSPC) aunque siga informando el espacio
+    // libre de antes: un medio que otro programa llena durante la copia.
+    void llenaTras(QChar letra, qint64 bytes);
     // Cada copia que se escriba desde ahora quedará con un byte cambiado.
     void danaCopias(bool danar = true) { m_danar = danar; }
 
@@ -90,6 +93,7 @@ private:
         qint64 libre = 0;
         bool conMedio = true;
         bool protegida = false;
+        qint64 cupo = -1;   // bytes que aún caben de verdad; -1 sin límite propio
     };
     Simulada *busca(QChar letra);
     Simulada *propietaria(const QString &ruta);

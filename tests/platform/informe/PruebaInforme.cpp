@@ -359,6 +359,21 @@ private slots:
         QCOMPARE(texto.count(u'\f'), d.paginas.size());
         // Un directorio que no existe es un error, dicho en español.
         QVERIFY(escribePdf(d, dir.filePath(QStringLiteral("no/existe.pdf"))).startsWith(QStringLiteral("No se pudo escribir")));
+
+        // En un disco que se llena, el PDF anterior queda como estaba y no queda ningún temporal.
+        DiscoPequeno disco(1024);
+        if (!disco.valido())
+            QSKIP("no se puede montar un disco pequeño (hace falta ser root)");
+        const QString enDisco = disco.ruta() + QStringLiteral("/prueba.pdf");
+        QCOMPARE(escribePdf(d, enDisco), QString());
+        const QByteArray anterior = [&] { QFile f(enDisco); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        disco.llena(2048);
+        const QString error = escribePdf(d, enDisco);
+        QVERIFY2(error.startsWith(QStringLiteral("No se pudo escribir")) && error.contains(QStringLiteral("espacio")), qPrintable(error));
+        QFile f(enDisco);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), anterior);
+        QCOMPARE(QDir(disco.ruta()).entryList(QDir::Files | QDir::Hidden), (QStringList{QStringLiteral(".relleno"), QStringLiteral("prueba.pdf")}));
     }
 
     void vistaPreviaModalDibujaLasPaginas()
