@@ -10,6 +10,7 @@
 #include "shell/U_inicial.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,8 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <memory>
 
 TW_Admon::Vista TW_Admon::Vista_Previa;
 
@@ -82,10 +85,12 @@ TW_Admon::TW_Admon() : Ventana(QStringLiteral("W_Admon"), QStringLiteral("Admini
     her->setSpacing(8);
     btn_IniSolicitud = boton(GB_Herramientas, QStringLiteral("btn_IniSolicitud"), QStringLiteral("Inicializa Solicitud"));
     btn_GenDisCON = boton(GB_Herramientas, QStringLiteral("btn_GenDisCON"), QStringLiteral("Generar Disco para TALVERO"));
+    btn_Recuperar = boton(GB_Herramientas, QStringLiteral("btn_Recuperar"), QStringLiteral("Recuperar de Disco"));
     Btn_Salir = boton(GB_Herramientas, QStringLiteral("Btn_Salir"), QStringLiteral("Salir"));
     Btn_Salir->setIcon(QIcon(QStringLiteral(":/iconos/salir.png")));
     her->addWidget(btn_IniSolicitud);
     her->addWidget(btn_GenDisCON);
+    her->addWidget(btn_Recuperar);
     auto *abajo = new QHBoxLayout;
     abajo->addStretch(1);
     abajo->addWidget(Btn_Salir);
@@ -99,6 +104,7 @@ TW_Admon::TW_Admon() : Ventana(QStringLiteral("W_Admon"), QStringLiteral("Admini
     alEvento(btn_ImpForm, &QPushButton::clicked, [this] { btn_ImpFormClick(); });
     alEvento(btn_IniSolicitud, &QPushButton::clicked, [this] { btn_IniSolicitudClick(); });
     alEvento(btn_GenDisCON, &QPushButton::clicked, [this] { btn_GenDisCONClick(); });
+    alEvento(btn_Recuperar, &QPushButton::clicked, [this] { btn_RecuperarClick(); });
     alEvento(Btn_Salir, &QPushButton::clicked, [this] { Btn_SalirClick(); });
 }
 
@@ -216,6 +222,14 @@ void TW_Admon::btn_GenDisCONClick()
     else
         dialogos().aviso(QStringLiteral("Debe corregir las inconsistencias, para poder generar el disco"));
     progreso(100);
+}
+
+void TW_Admon::btn_RecuperarClick()
+{
+    // La recuperación es de otro subsistema: se crea por su nombre y se muestra modal.
+    const std::unique_ptr<QWidget> w(Fabrica::crea(QStringLiteral("W_Recupera")));
+    if (auto *d = qobject_cast<QDialog *>(w.get()))
+        d->exec();
 }
 
 void TW_Admon::Btn_SalirClick() { cierraVentana(); }

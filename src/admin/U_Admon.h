@@ -2,7 +2,8 @@
 // W_Admon: panel de administración. Imprime las partes de la solicitud (antes de cada una
 // corre la revisión de inconsistencias y anota su veredicto en General.Cerrar, que decide
 // la leyenda de borrador), imprime las formas para los árbitros, borra la solicitud para
-// empezar otra y lleva a la ventana que graba el disco de entrega.
+// empezar otra, lleva a la ventana que graba el disco de entrega y a la que recupera la
+// solicitud de uno.
 #include "platform/informe/Pagina.h"
 #include "shell/Ventana.h"
 
@@ -33,6 +34,8 @@ public:
     void btn_ImpFormClick();
     void btn_IniSolicitudClick();
     void btn_GenDisCONClick();
+    // Recuperar la solicitud desde un disco de entrega (ventana W_Recupera).
+    void btn_RecuperarClick();
     void Btn_SalirClick();
 
     // Cómo se enseña un reporte ya creado ("generales", "curriculum"…). Vacío: su vista
@@ -50,6 +53,7 @@ public:
     QPushButton *Btn_Quiral = nullptr;
     QPushButton *btn_IniSolicitud = nullptr;
     QPushButton *btn_GenDisCON = nullptr;
+    QPushButton *btn_Recuperar = nullptr;
     QPushButton *Btn_Salir = nullptr;
 
 private:

@@ -1,4 +1,5 @@
 #include "platform/Base.h"
+#include "platform/BaseAparte.h"
 #include "platform/Csv.h"
 #include "platform/Esquema.h"
 
@@ -439,11 +440,17 @@ bool abierta() { return QSqlDatabase::contains(kConexion) && QSqlDatabase::datab
 
 QString carpeta() { return g_carpeta; }
 
+namespace {
+// Conexión de una base Aparte que está activa en este hilo; vacía: la de la carpeta de tablas.
+thread_local QString t_aparte;
+QString activa() { return t_aparte.isEmpty() ? kConexion : t_aparte; }
+} // namespace
+
 QSqlDatabase conexion()
 {
-    if (!QSqlDatabase::contains(kConexion))
+    if (!QSqlDatabase::contains(activa()))
         throw ErrorBase(QStringLiteral("La base de datos de la solicitud no está abierta."));
-    return QSqlDatabase::database(kConexion, false);
+    return QSqlDatabase::database(activa(), false);
 }
 
 bool errorExterno(int codigo)
@@ -514,8 +521,43 @@ void Transaccion::confirma()
 
 Transaccion::~Transaccion()
 {
-    if (m_activa && QSqlDatabase::contains(kConexion))
-        QSqlDatabase::database(kConexion, false).rollback();
+    if (m_activa && QSqlDatabase::contains(activa()))
+        QSqlDatabase::database(activa(), false).rollback();
+}
+
+Aparte::Aparte(const QString &archivo)
+    : m_nombre(QStringLiteral("aparte-") + QUuid::createUuid().toString(QUuid::WithoutBraces)), m_anterior(t_aparte)
+{
+    if (!QFileInfo::exists(archivo))
+        creaArchivo(archivo);
+    {
+        QSqlDatabase db = conecta(m_nombre, archivo);
+        if (!db.open()) {
+            const QString detalle = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_nombre);
+            throw ErrorBase(errorArchivo(archivo, QStringLiteral("el motor no pudo abrirla.")), detalle, true);
+        }
+        try {
+            configura(db);
+        } catch (...) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_nombre);
+            throw;
+        }
+    }
+    t_aparte = m_nombre;
+}
+
+Aparte::~Aparte()
+{
+    t_aparte = m_anterior;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_nombre, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_nombre);
 }
 
 } // namespace Base

@@ -149,7 +149,7 @@ private slots:
             {"btn_ImpForm", "Imprimir Formas"},      {"Btn_ImpDatGral", "Datos Generales"},
             {"btn_ImpCuVi", "Curriculum Vitae"},     {"btn_ImpDatAca", "Datos Académicos"},
             {"btn_IniSolicitud", "Inicializa Solicitud"}, {"btn_GenDisCON", "Generar Disco para TALVERO"},
-            {"Btn_Salir", "Salir"}};
+            {"btn_Recuperar", "Recuperar de Disco"},      {"Btn_Salir", "Salir"}};
         for (const auto &b : botones) {
             QPushButton *p = boton(w, b.first);
             QVERIFY2(p, b.first);

@@ -1,0 +1,268 @@
+#include "admin/Entrega.h"
+#include "admin/MuestraCredito.h"
+#include "admin/U_Admon.h"
+#include "package/U_recupera.h"
+#include "platform/Base.h"
+#include "platform/Esquema.h"
+#include "platform/Manifiesto.h"
+#include "platform/paradox/Paradox.h"
+#include "platform/volumenes/Volumenes.h"
+#include "reports/Reportes.h"
+#include "review/Revision.h"
+#include "shell/U_inicial.h"
+#include "support/Cli.h"
+#include "support/Entorno.h"
+#include "support/Muestra.h"
+#include "support/Pruebas.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using S = QString;
+
+// Lo que se ve de la solicitud de la base activa: cada tabla de la solicitud fila por fila,
+// la revisión y el texto de cada formato impreso.
+QStringList foto()
+{
+    QStringList r;
+    for (const Esquema::Tabla &t : Esquema::tablas())
+        if (!t.catalogo)
+            for (const QVariantList &fila : Paradox::filasDeBase(t)) {
+                QStringList valores;
+                for (const QVariant &v : fila)
+                    valores << (v.isNull() ? S("∅") : v.toString());
+                r << QLatin1String(t.nombre) + S(": ") + valores.join(u'|');
+            }
+    r << Revision::revisa().lineas;
+    for (const QString &n : Reportes::nombres()) {
+        const auto documento = Reportes::construye(n);
+        for (const Informe::Pagina &p : documento->paginas)
+            r << n + S(": ") + p.contenido();
+    }
+    return r;
+}
+
+void entrega(const QString &medio) { Entrega::Preparada(Entrega::convocatoria()).copiaA(medio); }
+
+QByteArray huellaBase(const QString &carpeta) { return Manifiesto::huella(Base::archivoEn(carpeta)).toLatin1(); }
+
+// Daña el paquete del medio como lo pide la prueba.
+void dana(const QString &medio, const QString &dano)
+{
+    const QDir d(medio);
+    const QString recibo = d.filePath(S("entrega.sha256"));
+    if (dano == u"byte") {
+        QFile f(d.filePath(S("Persona.db")));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.seek(f.size() - 10);
+        const char c = f.peek(1).at(0);
+        f.write(QByteArray(1, char(c ^ 0x20)));
+    } else if (dano == u"falta") {
+        QVERIFY(QFile::remove(d.filePath(S("Trabajo.px"))));
+    } else if (dano == u"sinRecibo") {
+        QVERIFY(QFile::remove(recibo));
+    } else if (dano == u"recibo") {
+        QFile f(recibo);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("esto no es una huella\n");
+    } else if (dano == u"ajeno") {
+        QVERIFY(QFile::copy(d.filePath(S("Beca.db")), d.filePath(S("Aval.db"))));
+        QFile f(recibo);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(Manifiesto::huella(d.filePath(S("Aval.db"))).toLatin1() + "  Aval.db\n");
+    }
+}
+
+// Unidad a: removible (el medio) y c: fija.
+struct Memoria {
+    QTemporaryDir dir;
+    Memoria()
+    {
+        auto v = std::make_unique<VolumenesSimulados>(dir.path());
+        v->agrega(u'a', true);
+        v->agrega(u'c', false);
+        Volumenes::instala(std::move(v));
+    }
+    ~Memoria() { Volumenes::instala(nullptr); }
+    QString raiz() const { return dir.path() + S("/a"); }
+};
+
+} // namespace
+
+class PruebaPaquete : public QObject {
+    Q_OBJECT
+private slots:
+    // Entregada, verificada y restaurada en una carpeta nueva, la solicitud es la misma:
+    // tablas, revisión y formatos impresos, con la ciudad que agregó el solicitante.
+    void idaYVuelta_data()
+    {
+        QTest::addColumn<bool>("credito");
+        QTest::newRow("convocatoria 482") << false;
+        QTest::newRow("crédito educativo") << true;
+    }
+    void idaYVuelta()
+    {
+        QFETCH(bool, credito);
+        Entorno e;
+        credito ? MuestraCredito::llena() : Muestra::llena();
+        Entorno::sql(S("Update Persona Set Materno=:m Where Tipo='SOL'"), {{S("m"), S("O'CONNOR ÑÚÑEZ")}});
+        Entorno::sql(S("Update General Set Motivos_B=:m"), {{S("m"), MuestraCredito::textoLargo(10000)}});
+        Entorno::sql(S("Insert Into Cat_Ciudad Values ((Select Max(Clave)+1 From Cat_Ciudad),'VILLA DEL SOLICITANTE',14)"));
+        Entorno::sql(S("Update Domicilio Set Ciudad_Clave=(Select Max(Clave) From Cat_Ciudad) Where Tipo='ACT'"));
+        const QStringList original = foto();
+        QTemporaryDir medio, destino;
+        entrega(medio.path());
+
+        const SalidaCli v = corre({S("verifica"), medio.path()});
+        QCOMPARE(v.codigo, 0);
+        QVERIFY2(v.salida.contains(S("O'CONNOR ÑÚÑEZ")) && v.salida.contains(S("No hay Inconsistencias")), qPrintable(v.salida));
+        const QString nueva = destino.filePath(S("tablas"));
+        const SalidaCli r = corre({S("restaura"), medio.path(), S("--tablas"), nueva});
+        QVERIFY2(r.codigo == 0, qPrintable(r.error));
+        QVERIFY2(r.salida.contains(S("agregados: 1;")), qPrintable(r.salida));
+        Base::abre(nueva);
+        QCOMPARE(foto(), original);
+    }
+
+    // Un paquete incompleto o cambiado no se verifica ni se restaura, y la carpeta de tablas
+    // queda como estaba.
+    void paqueteDanado_data()
+    {
+        QTest::addColumn<QString>("dano");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("un byte cambiado") << "byte" << "El archivo Persona.db no coincide con el recibo";
+        QTest::newRow("falta un archivo") << "falta" << "Falta el archivo Trabajo.px";
+        QTest::newRow("falta el recibo") << "sinRecibo" << "Falta el recibo de la entrega";
+        QTest::newRow("recibo dañado") << "recibo" << "está dañado";
+        QTest::newRow("archivo ajeno") << "ajeno" << "Aval.db no es parte de una entrega de la convocatoria 482";
+    }
+    void paqueteDanado()
+    {
+        QFETCH(QString, dano);
+        QFETCH(QString, mensaje);
+        Entorno e;
+        Muestra::llena();
+        QTemporaryDir medio;
+        entrega(medio.path());
+        dana(medio.path(), dano);
+        Entorno::sql(S("Delete From Trabajo"));
+        const QByteArray antes = huellaBase(e.carpeta());
+        const SalidaCli v = corre({S("verifica"), medio.path()});
+        QCOMPARE(v.codigo, 1);
+        QVERIFY2(v.salida.contains(mensaje), qPrintable(v.salida));
+        Base::cierra();
+        const SalidaCli r = corre({S("restaura"), medio.path(), S("--tablas"), e.carpeta(), S("--reemplaza")});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.salida.contains(mensaje), qPrintable(r.salida));
+        QCOMPARE(huellaBase(e.carpeta()), antes);
+    }
+
+    // Una solicitud ya capturada sólo se reemplaza con --reemplaza, y nunca mientras el
+    // programa tiene abierta la carpeta.
+    void restauraSobreUnaSolicitud_data()
+    {
+        QTest::addColumn<QStringList>("cambios");
+        QTest::addColumn<bool>("reemplaza");
+        QTest::addColumn<bool>("abierta");
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("mensaje");
+        const QStringList otra{"Update Persona Set Paterno='OTRO' Where Tipo='SOL'",
+                               "Update Cat_Ciudad Set Nombre='OTRA CIUDAD' Where Clave=14039"};
+        QTest::newRow("sin --reemplaza") << otra << false << false << 2 << "ya tiene una solicitud";
+        QTest::newRow("con --reemplaza") << otra << true << false << 0 << "paquete: 1.";
+        QTest::newRow("tras Inicializa Solicitud")
+            << QStringList{"Delete From Beca", "Delete From Domicilio", "Delete From Escolar", "Delete From Trabajo",
+                           "Delete From General", "Delete From Persona"}
+            << false << false << 0 << "Se restauró";
+        QTest::newRow("programa abierto") << otra << true << true << 2 << "ya está abierta";
+    }
+    void restauraSobreUnaSolicitud()
+    {
+        QFETCH(QStringList, cambios);
+        QFETCH(bool, reemplaza);
+        QFETCH(bool, abierta);
+        QFETCH(int, codigo);
+        QFETCH(QString, mensaje);
+        Entorno e;
+        Muestra::llena();
+        QTemporaryDir medio;
+        entrega(medio.path());
+        for (const QString &c : cambios)
+            Entorno::sql(c);
+        const QByteArray antes = huellaBase(e.carpeta());
+        if (!abierta)
+            Base::cierra();
+        QStringList args{S("restaura"), medio.path(), S("--tablas"), e.carpeta()};
+        if (reemplaza)
+            args << S("--reemplaza");
+        const SalidaCli r = corre(args);
+        QCOMPARE(r.codigo, codigo);
+        QVERIFY2((r.salida + r.error).contains(mensaje), qPrintable(r.salida + r.error));
+        if (codigo != 0)
+            QCOMPARE(huellaBase(e.carpeta()), antes);
+        Base::abre(e.carpeta());
+        QCOMPARE(Entorno::valor(S("Select Paterno From Persona Where Tipo='SOL'")).toString(),
+                 codigo == 0 ? S("TORRES") : S("OTRO"));
+        if (codigo == 0)
+            QCOMPARE(Entorno::valor(S("Select Nombre From Cat_Ciudad Where Clave=14039")).toString(), S("Guadalajara"));
+    }
+
+    // "Recuperar de Disco" en el panel: verifica la memoria, enseña lo que trae y, al
+    // confirmar, reemplaza la solicitud y vuelve a abrir "Datos Generales".
+    void recuperaDesdeElPanel_data()
+    {
+        QTest::addColumn<bool>("danado");
+        QTest::newRow("disco íntegro") << false;
+        QTest::newRow("disco cambiado") << true;
+    }
+    void recuperaDesdeElPanel()
+    {
+        QFETCH(bool, danado);
+        Entorno e(true);
+        Muestra::llena();
+        Memoria usb;
+        entrega(usb.raiz());
+        if (danado)
+            dana(usb.raiz(), S("byte"));
+        Entorno::sql(S("Delete From Trabajo"));
+        auto *panel = qobject_cast<TW_Admon *>(e.inicial()->Abre_Forma(S("W_Admon")));
+        QVERIFY(panel);
+        QPointer<QWidget> generales = e.inicial()->Forma(S("W_Generales"));
+        e.dialogos().siguienteRespuesta(true);
+        QString memo;
+        bool recuperable = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<TW_Recupera *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->Btn_Verificar->click();
+            memo = d->Memo1->toPlainText();
+            recuperable = d->Btn_Recuperar->isEnabled();
+            d->Btn_Recuperar->click();
+            if (d->isVisible())
+                d->reject();
+        });
+        panel->btn_Recuperar->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(recuperable, !danado);
+        QCOMPARE(Entorno::cuenta(S("Trabajo")), danado ? 0 : 16);
+        if (danado) {
+            QVERIFY2(memo.contains(S("Persona.db")), qPrintable(memo));
+            QCOMPARE(e.dialogos().pendientes(), size_t(1));
+            return;
+        }
+        for (const QString &s : {S("MARÍA ELENA TORRES VALLE"), S("482"), S("No hay Inconsistencias")})
+            QVERIFY2(memo.contains(s), qPrintable(memo));
+        QCOMPARE(e.dialogos().pendientes(), size_t(0));
+        QVERIFY(!generales);
+        QVERIFY(e.inicial()->Forma(S("W_Generales")));
+    }
+};
+
+REGISTRA_PRUEBA(PruebaPaquete)
+#include "PruebaPaquete.moc"
