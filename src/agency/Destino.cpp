@@ -127,7 +127,8 @@ QSqlDatabase conecta(const Uri &uri, const QString &nombreConexion)
     if (!opciones.join(u' ').contains(QLatin1String("connect_timeout=")))
         opciones << QStringLiteral("connect_timeout=10");
     db.setConnectOptions(opciones.join(u';'));
-    if (db.open())
+    // Los avisos del servidor (NOTICE de CREATE ... IF NOT EXISTS) no son para el usuario.
+    if (db.open() && QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning")))
         return db;
     const QString motor = db.lastError().text();
     const QString t = motor.toLower();
