@@ -16,6 +16,8 @@ namespace {
 
 // Renglones por INSERT: pocas idas y vueltas al servidor, lejos del límite de parámetros.
 constexpr int kRenglonesPorInsert = 400;
+// Valores por sentencia, lejos del límite de PostgreSQL (65,535).
+constexpr qsizetype kMaxParametros = 30000;
 // Una carrera con otro trabajador (la misma huella o CURP a la vez) se resuelve repitiendo.
 constexpr int kIntentos = 3;
 
@@ -37,8 +39,15 @@ QVariant valorPg(const Esquema::Columna &c, const QVariant &v)
     return d;
 }
 
-// Copia una tabla de la solicitud, con los nombres de sus lugares, atada al renglón `id`.
-void copiaTabla(QSqlDatabase &destino, const Esquema::Tabla &t, qint64 id)
+// Una sentencia que se manda junto con otras: su texto y sus valores en orden.
+struct Parte {
+    QString sql;
+    QVariantList valores;
+};
+
+// Las filas de una tabla de la solicitud, con los nombres de sus lugares, atadas al renglón
+// `id`, como INSERTs de a lo más kRenglonesPorInsert renglones.
+QList<Parte> filasDe(const Esquema::Tabla &t, qint64 id)
 {
     QStringList leer, escribir{QStringLiteral("solicitud")};
     for (const Esquema::Columna &c : t.columnas) {
@@ -54,21 +63,44 @@ void copiaTabla(QSqlDatabase &destino, const Esquema::Tabla &t, qint64 id)
     q.abre();
     const qsizetype n = escribir.size();
     const QString marcas = u'(' + QStringList(n, QStringLiteral("?")).join(u',') + u')';
+    QList<Parte> r;
     for (int desde = 0; desde < q.cuenta(); desde += kRenglonesPorInsert) {
         const int hasta = qMin(q.cuenta(), desde + kRenglonesPorInsert);
-        QVariantList valores;
-        valores.reserve((hasta - desde) * n);
+        Parte parte{QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                        .arg(EsquemaAgencia::nombre(t.nombre), escribir.join(u','), QStringList(hasta - desde, marcas).join(u',')),
+                    {}};
+        parte.valores.reserve((hasta - desde) * n);
         for (int f = desde; f < hasta; ++f) {
             q.mueveA(f);
-            valores << id;
+            parte.valores << id;
             for (int i = 0; i < q.numeroCampos(); ++i)
-                valores << (i < qsizetype(t.columnas.size()) ? valorPg(t.columnas[i], q.campo(i).valor()) : q.campo(i).valor());
+                parte.valores << (i < qsizetype(t.columnas.size()) ? valorPg(t.columnas[i], q.campo(i).valor()) : q.campo(i).valor());
         }
-        ejecuta(destino,
-                QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-                    .arg(EsquemaAgencia::nombre(t.nombre), escribir.join(u','), QStringList(hasta - desde, marcas).join(u',')),
-                valores);
+        r << parte;
     }
+    return r;
+}
+
+// Manda las partes juntas, como WITH de una sola sentencia: una ida y vuelta al servidor en
+// lugar de una por tabla (lo que más pesa cuando el servidor está ocupado).
+void ejecutaJuntas(QSqlDatabase &db, const QList<Parte> &partes)
+{
+    QStringList con;
+    QVariantList valores;
+    auto envia = [&] {
+        if (con.isEmpty())
+            return;
+        ejecuta(db, QStringLiteral("WITH ") + con.join(QStringLiteral(", ")) + QStringLiteral(" SELECT 1"), valores);
+        con.clear();
+        valores.clear();
+    };
+    for (const Parte &p : partes) {
+        if (valores.size() + p.valores.size() > kMaxParametros)
+            envia();
+        con << QStringLiteral("p%1 AS (%2)").arg(con.size()).arg(p.sql);
+        valores += p.valores;
+    }
+    envia();
 }
 
 struct Solicitante {
@@ -126,12 +158,16 @@ Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado
         }
         const qint64 id = q.value(0).toLongLong();
         const bool reemplaza = q.value(1).toBool();
-        const auto tablas = EsquemaAgencia::tablasSolicitud();
+        QList<Parte> borrar, insertar;
+        for (const Esquema::Tabla *t : EsquemaAgencia::tablasSolicitud()) {
+            borrar << Parte{QStringLiteral("DELETE FROM %1 WHERE solicitud = ?").arg(EsquemaAgencia::nombre(t->nombre)), {id}};
+            insertar += filasDe(*t, id);
+        }
+        // Lo de la entrega anterior se borra en una sentencia antes de escribir lo nuevo, que
+        // repite sus llaves.
         if (reemplaza)
-            for (const Esquema::Tabla *t : tablas)
-                ejecuta(destino, QStringLiteral("DELETE FROM %1 WHERE solicitud = ?").arg(EsquemaAgencia::nombre(t->nombre)), {id});
-        for (const Esquema::Tabla *t : tablas)
-            copiaTabla(destino, *t, id);
+            ejecutaJuntas(destino, borrar);
+        ejecutaJuntas(destino, insertar);
         if (!destino.commit())
             Destino::lanza(destino, kTransaccion, destino.lastError());
         r.resultado = reemplaza ? Resultado::Reemplaza : Resultado::Recibida;
