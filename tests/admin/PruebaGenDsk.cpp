@@ -239,7 +239,7 @@ private slots:
         QCOMPARE(avances.valores, avancesEsperados(credito));
 
         QStringList esperados = MuestraCredito::nombresEntrega(credito);
-        esperados << QStringLiteral("NOTAS.TXT");
+        esperados << QStringLiteral("NOTAS.TXT") << QStringLiteral("entrega.sha256");
         esperados.sort();
         QCOMPARE(u.archivos('b'), esperados);   // sin temporales
         QVERIFY(u.archivos('a').isEmpty());

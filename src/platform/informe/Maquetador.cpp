@@ -89,15 +89,17 @@ QList<Renglon> parte(const QString &texto, const QFont &f, double ancho)
             qsizetype fin = i;
             while (fin < n && !parrafo.at(fin).isSpace())
                 ++fin;
-            if (fin - i > seguro && fm.horizontalAdvance(parrafo.mid(i, fin - i)) > anchoU) {
-                if (!parrafo.mid(inicio, i - inicio).trimmed().isEmpty())
-                    parteParrafo(parrafo.mid(inicio, i - inicio), f, anchoU, r);
-                // Trozos que caben; el último sigue con lo que venga después.
+            // Se mide carácter por carácter: el ancho de la palabra entera desborda el punto
+            // fijo de Qt con cientos de miles de caracteres.
+            if (fin - i > seguro) {
                 qsizetype desde = i;
                 double acumulado = 0;
                 for (qsizetype k = i; k < fin; ++k) {
                     const double a = fm.horizontalAdvance(parrafo.at(k));
                     if (acumulado + a > anchoU && k > desde) {
+                        // Lo pendiente antes de la palabra va en sus propios renglones.
+                        if (desde == i && !parrafo.mid(inicio, i - inicio).trimmed().isEmpty())
+                            parteParrafo(parrafo.mid(inicio, i - inicio), f, anchoU, r);
                         const QString trozo = parrafo.mid(desde, k - desde);
                         r << Renglon{trozo, aMm(fm.horizontalAdvance(trozo))};
                         desde = k;
@@ -105,7 +107,9 @@ QList<Renglon> parte(const QString &texto, const QFont &f, double ancho)
                     }
                     acumulado += a;
                 }
-                inicio = desde;
+                // El último trozo, que cabe, sigue con lo que venga después.
+                if (desde > i)
+                    inicio = desde;
             }
             i = fin;
         }
