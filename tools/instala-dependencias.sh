@@ -3,6 +3,7 @@
 set -euo pipefail
 paquetes=(
   build-essential cmake ninja-build ccache pkg-config
+  file   # cpack lo usa para hallar los ejecutables del paquete y calcular sus dependencias
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
   libsqlite3-dev pxlib-dev iso-codes postgresql libqt6sql6-psql
   libbenchmark-dev

@@ -4,6 +4,7 @@
 #include "academic/GrupoRadio.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
+#include "platform/Win1252.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
@@ -324,7 +325,7 @@ void TW_DatAcad1::CB_CursosChange()
 void TW_DatAcad1::CB_CursosExit()
 {
     if (CB_Cursos->isEditable())
-        CB_Cursos->setEditText(mayusculasAZ(CB_Cursos->currentText()));
+        CB_Cursos->setEditText(Win1252::mayusculas(CB_Cursos->currentText()));
 }
 
 void TW_DatAcad1::BecaAntClick()

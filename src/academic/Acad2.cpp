@@ -5,13 +5,15 @@
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
-#include "platform/Reloj.h"
+#include "platform/Win1252.h"
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,8 +31,6 @@ using namespace Academicos;
 
 namespace {
 const QString kIncompleto = QStringLiteral("No ha capturado la informacion de manera completa");
-
-QString hoy() { return Reloj::hoy().toString(QStringLiteral("dd/MM/yyyy")); }
 
 EditMascara *fecha(const char *nombre, QWidget *padre)
 {
@@ -50,10 +50,12 @@ QComboBox *lista(const char *nombre, QWidget *padre)
     return c;
 }
 
-// Fecha del campo como dd/mm/yyyy. Una fecha que no se puede leer detiene el guardado con
-// el informe de error general (nunca se guarda un texto que no es fecha).
-QString fechaDe(const EditMascara *campo)
+// Fecha del campo como dd/mm/yyyy, o NULL si está vacío. Una fecha que no se puede leer
+// detiene el guardado con el informe de error general (nunca se guarda un texto que no es fecha).
+QVariant fechaDe(const EditMascara *campo)
 {
+    if (Comunes::fechaVacia(campo->texto()))
+        return QVariant(QMetaType(QMetaType::QString));
     const auto f = Comunes::normalizaFecha(campo->texto());
     if (!f)
         throw ErrorBase(QStringLiteral("'%1' no es una fecha válida").arg(campo->texto()));
@@ -109,6 +111,7 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
     Add_Inst->setIcon(QIcon::fromTheme(QStringLiteral("list-add")));
     Add_Inst->setText(QStringLiteral("+"));
     Add_Inst->setEnabled(false);
+    Add_Inst->setAccessibleName(QStringLiteral("Agregar institución"));
 
     auto *marcoContacto = new QGroupBox(QStringLiteral("¿Ha tenido contacto con la institución ?"), this);
     Contacto = new GrupoRadio(QStringLiteral("Contacto"), QString(), {QStringLiteral("No"), QStringLiteral("Si")}, 2, marcoContacto);
@@ -244,7 +247,8 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
         Opcion_Actual = qBound(1, Opcion_Actual, int(opciones.size()));
         m_opcionEditada = Opcion_Actual;
         progreso(25);
-        ponPaises(m_convocatoria);
+        // La lista de países es la de la opción que se va a mostrar, también la tercera.
+        ponPaises(Opcion_Actual);
         progreso(75);
         llena(W_DM()->Q_Pais, CB_Pais);
         if (muestra(Opcion_Actual)) {
@@ -256,11 +260,11 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
     });
 }
 
-void TW_DatAcad2::ponPaises(qint64 convocatoria)
+void TW_DatAcad2::ponPaises(int opcion)
 {
     Consulta &q = W_DM()->Q_Pais;
     q.ponSql(sentenciaPaises());
-    q.parametro(QStringLiteral("Conv"), convocatoria);
+    q.parametro(QStringLiteral("Conv"), opcion == 3 ? 481 : m_convocatoria);
     q.abre();
 }
 
@@ -296,7 +300,7 @@ bool TW_DatAcad2::muestra(int n)
     Contacto->ponIndice(persona.trimmed().isEmpty() ? 0 : 1);
     Puesto_Contacto->setText(puesto);
     Carta->ponIndice(carta.trimmed() == QStringLiteral("S") ? 1 : 0);
-    auto ponFecha = [](EditMascara *e, const QString &v) { e->ponTexto(v.trimmed().isEmpty() ? hoy() : v); };
+    auto ponFecha = [](EditMascara *e, const QString &v) { e->ponTexto(v.trimmed().isEmpty() ? Comunes::fechaPropuesta() : v); };
     ponFecha(Fec_IniBeca, iniBeca);
     ponFecha(Fec_FinBeca, finBeca);
     ponFecha(Fec_IniEst, iniEst);
@@ -341,7 +345,7 @@ void TW_DatAcad2::Inst_OpcionClick()
     const int i = Inst_opcion->indice();
     if (i < 0)
         return;
-    ponPaises(i == 2 ? 481 : m_convocatoria);
+    ponPaises(i + 1);
     llena(W_DM()->Q_Pais, CB_Pais);
     // Se guarda la opción que se deja.
     GuardaOpcion(m_opcionEditada);
@@ -353,6 +357,10 @@ void TW_DatAcad2::Inst_OpcionClick()
         Btn_Montos->setEnabled(false);
     else
         m_opcionEditada = Opcion_Actual;
+    // Con el foco en las opciones el usuario sigue eligiendo (las flechas cambian de opción):
+    // ahí se queda; si la opción cambió desde otro lado, sigue en el primer campo.
+    if (!Inst_opcion->isAncestorOf(QApplication::focusWidget()))
+        Teclado::enfocaPrimero(this);
 }
 
 // --- Guardado --------------------------------------------------------------------------------
@@ -458,7 +466,7 @@ void TW_DatAcad2::FechaExit(EditMascara *campo)
         return;
     const auto f = Comunes::normalizaFecha(campo->texto());
     if (!f) {
-        campo->ponTexto(hoy());
+        campo->ponTexto(Comunes::fechaPropuesta());
         return;
     }
     campo->ponTexto(*f);
@@ -482,7 +490,7 @@ void TW_DatAcad2::ProgramaExit()
     if (m_cerrando)
         return;
     const QString t = Programa->toPlainText();
-    const QString m = mayusculasAZ(t);
+    const QString m = Win1252::mayusculas(t);
     if (m != t)
         Programa->setPlainText(m);
 }

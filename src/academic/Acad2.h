@@ -71,7 +71,8 @@ protected:
 
 private:
     bool esCurso() const { return m_convocatoria == 488 || m_convocatoria == 489; }
-    void ponPaises(qint64 convocatoria);
+    // Países de la opción: los de la convocatoria 481 en la tercera, los de la propia en las demás.
+    void ponPaises(int opcion);
     void preparaConsultasCompartidas();
     struct Valores;
     Valores valores();

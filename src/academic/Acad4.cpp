@@ -1,6 +1,7 @@
 #include "academic/Acad4.h"
 #include "academic/Academicos.h"
 #include "platform/Edits.h"
+#include "platform/Win1252.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 
@@ -39,7 +40,7 @@ QString TW_DatAcad4::transforma(const QString &texto)
     const QString primera = t.section(u'\n', 0, 0);
     if (!primera.isEmpty())
         t.prepend(u'\n');
-    return Academicos::mayusculasAZ(t);
+    return Win1252::mayusculas(t);
 }
 
 TW_DatAcad4::TW_DatAcad4() : VentanaAcad(QStringLiteral("W_DatAcad4"), QStringLiteral("Datos Académicos"))

@@ -7,15 +7,6 @@
 
 namespace Academicos {
 
-QString mayusculasAZ(const QString &texto)
-{
-    QString r = texto;
-    for (QChar &c : r)
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
-    return r;
-}
-
 std::optional<qint64> entero(const QString &texto)
 {
     bool ok = false;

@@ -8,9 +8,6 @@ class QComboBox;
 
 namespace Academicos {
 
-// Mayúsculas sólo de la a a la z: las vocales acentuadas y la ñ quedan como se teclearon.
-QString mayusculasAZ(const QString &texto);
-
 // Número entero escrito en un campo (recortado); nullopt si está vacío o no es un número.
 std::optional<qint64> entero(const QString &texto);
 

@@ -5,6 +5,7 @@
 #include "platform/Errores.h"
 #include "platform/volumenes/Volumenes.h"
 #include "shell/Fabrica.h"
+#include "shell/Teclado.h"
 #include "shell/Ventana.h"
 
 #include <QComboBox>
@@ -14,12 +15,30 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <functional>
 
 namespace {
 // Menos de esto libre y no se intenta la copia.
 constexpr qint64 kEspacioMinimo = 1'000'000;
 // Donde se dibujan los mensajes, sobre la cara del diálogo.
 constexpr QPoint kPosicionTexto(8, 80);
+const QString kSinMemoria = QStringLiteral("No hay una memoria USB conectada. Conéctela y vuelva a elegir la unidad.");
+
+// Lista de unidades que se vuelve a leer cada vez que se abre: una memoria conectada con el
+// diálogo ya abierto aparece al elegir de nuevo la unidad.
+class ListaUnidades : public QComboBox {
+public:
+    ListaUnidades(std::function<void()> antes, QWidget *padre) : QComboBox(padre), m_antes(std::move(antes)) {}
+    void showPopup() override
+    {
+        m_antes();
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> m_antes;
+};
 
 QPushButton *boton(const char *nombre, const QString &texto, const QRect &lugar, QWidget *padre)
 {
@@ -44,7 +63,7 @@ TW_GenDsk::TW_GenDsk(QWidget *parent)
     etiqueta->setObjectName(QStringLiteral("etiqueta"));
     etiqueta->setGeometry(8, 4, 266, 16);
 
-    DriveComboBox1 = new QComboBox(this);
+    DriveComboBox1 = new ListaUnidades([this] { LlenaUnidades(); }, this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     DriveComboBox1->setGeometry(8, 21, 266, 24);
     etiqueta->setBuddy(DriveComboBox1);
@@ -55,6 +74,7 @@ TW_GenDsk::TW_GenDsk(QWidget *parent)
     connect(DriveComboBox1, &QComboBox::activated, this, &TW_GenDsk::DriveComboBox1Change);
     connect(Btn_Respaldar, &QPushButton::clicked, this, &TW_GenDsk::Btn_RespaldarClick);
     connect(Btn_Cerrar, &QPushButton::clicked, this, &TW_GenDsk::Btn_CerrarClick);
+    Teclado::prepara(this);
     Inicia();
 }
 
@@ -66,14 +86,18 @@ void TW_GenDsk::Inicia()
     Btn_Respaldar->setEnabled(false);
     Btn_Respaldar->setProperty("tag", 0);
     Btn_Cerrar->setText(QStringLiteral("&Cancelar"));
+    DriveComboBox1->clear();   // al mostrarse se parte de la unidad actual
     LlenaUnidades();
     update();
 }
 
-// Las unidades presentes; queda elegida la que tiene la carpeta actual, como la unidad
-// actual de una lista de unidades.
+// Las unidades presentes; queda elegida la que ya estaba elegida o, la primera vez, la que
+// tiene la carpeta actual, como la unidad actual de una lista de unidades. Sin A: ni B: se
+// dice qué hacer, en lugar de dejar "Respaldar" apagado sin explicación.
 void TW_GenDsk::LlenaUnidades()
 {
+    const QString antes = DriveComboBox1->currentData().toString();
+    const QSignalBlocker bloqueo(DriveComboBox1);
     DriveComboBox1->clear();
     const QString actual = QDir::currentPath();
     int elegida = -1;
@@ -90,7 +114,14 @@ void TW_GenDsk::LlenaUnidades()
     for (int i = 0; elegida < 0 && i < unidades.size(); ++i)
         if (!unidades[i].removible)
             elegida = i;
+    if (!antes.isEmpty() && DriveComboBox1->findData(antes) >= 0)
+        elegida = DriveComboBox1->findData(antes);
     DriveComboBox1->setCurrentIndex(elegida < 0 ? 0 : elegida);
+    const bool hayMemoria = DriveComboBox1->findData(QStringLiteral("a")) >= 0;
+    if (!hayMemoria)
+        Dibuja(kSinMemoria);
+    else if (m_texto == kSinMemoria)
+        Dibuja(QString());
 }
 
 void TW_GenDsk::Muestra()
@@ -197,9 +228,8 @@ void TW_GenDsk::paintEvent(QPaintEvent *evento)
         return;
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics fm(font());
-    p.drawText(QRect(kPosicionTexto, QSize(width() - kPosicionTexto.x(), fm.height())),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_texto);
+    p.drawText(QRect(kPosicionTexto, QSize(width() - 2 * kPosicionTexto.x(), height() - kPosicionTexto.y())),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_texto);
 }
 
 REGISTRA_VENTANA(TW_GenDsk, "W_GenDsk")

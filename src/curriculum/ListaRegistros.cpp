@@ -2,7 +2,6 @@
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
 #include "platform/Errores.h"
-#include "platform/Reloj.h"
 #include "shell/Comunes.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
@@ -14,8 +13,6 @@
 #include <QSpinBox>
 
 namespace CamposVitae {
-
-QString hoy() { return Reloj::hoy().toString(QStringLiteral("dd/MM/yyyy")); }
 
 QString texto(const CampoLista &c)
 {
@@ -140,7 +137,7 @@ void muestra(const CampoLista &c, const Campo &guardado)
             if (!t.trimmed().isEmpty())
                 m->ponTexto(t);
             else if (c.hoySiVacia)
-                m->ponTexto(hoy());
+                m->ponTexto(Comunes::fechaPropuesta());
         }
         break;
     case Clase::Anio:

@@ -54,7 +54,6 @@ std::optional<double> numeroPromedio(const QString &texto);
 std::optional<QString> fechaDeAnio(const QString &anio);
 // Fecha de un campo con máscara: nullopt en blanco; lanza Detenido (con mensaje) si no es real.
 std::optional<QString> fechaReal(const QString &texto);
-QString hoy();
 
 } // namespace CamposVitae
 

@@ -1,4 +1,5 @@
 #include "curriculum/VentanaVitae.h"
+#include "shell/Teclado.h"
 #include "curriculum/ListaRegistros.h"
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
@@ -67,7 +68,7 @@ QPushButton *VentanaVitae::boton(const QString &nombre, const QString &texto, in
 QLabel *VentanaVitae::etiqueta(const QString &texto, QWidget *companero)
 {
     auto *l = new QLabel(texto);
-    l->setBuddy(companero);
+    Teclado::liga(l, companero);
     return l;
 }
 
@@ -147,7 +148,7 @@ void VentanaVitae::salidaFecha(EditMascara *fecha)
         W_Inicial()->Valida_Fecha(fecha->texto());   // sólo por su mensaje (31/02, mes 13…)
     }
     if (!valida)
-        fecha->ponTexto(CamposVitae::hoy());
+        fecha->ponTexto(Comunes::fechaPropuesta());
 }
 
 void VentanaVitae::salidaPromedio(EditMascara *promedio)

@@ -138,10 +138,12 @@ TW_MontosQuiral::TW_MontosQuiral()
     a->addWidget(Label1);
     a->addWidget(E_TipoA);
     lineas(a, "L_Conceptos", "L_Importes", Num_A, E_Conceptos, ME_Importes);
+    Num_A->setAccessibleName(QStringLiteral("Número de concepto A"));
     QVBoxLayout *b = caja("Panel_B");
     b->addWidget(Label4);
     b->addWidget(E_TipoB);
     lineas(b, "L_ConceptosB", "L_ImportesB", Num_B, E_ConceptosB, ME_ImportesB);
+    Num_B->setAccessibleName(QStringLiteral("Número de concepto B"));
     QVBoxLayout *c = caja("Panel_C");
     c->addWidget(Label5);
     auto *rc = new QHBoxLayout;

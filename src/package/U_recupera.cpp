@@ -52,6 +52,7 @@ TW_Recupera::TW_Recupera(QWidget *parent) : QDialog(parent)
     Btn_Recuperar = boton("Btn_Recuperar", QStringLiteral("&Recuperar"), this);
     Btn_Cerrar = boton("Btn_Cerrar", QStringLiteral("&Cerrar"), this);
     Btn_Verificar->setEnabled(DriveComboBox1->count() > 0);
+    Btn_Verificar->setDefault(true);   // Intro en la lista de unidades verifica
     Btn_Recuperar->setEnabled(false);
 
     Memo1 = new QPlainTextEdit(this);

@@ -1,7 +1,6 @@
 #include "personal/Controles.h"
 #include "platform/Consulta.h"
 #include "platform/Edits.h"
-#include "platform/Reloj.h"
 #include "shell/Comunes.h"
 #include "shell/U_inicial.h"
 
@@ -135,8 +134,6 @@ namespace Fechas {
 std::optional<QString> lee(const EditMascara *campo) { return Comunes::normalizaFecha(campo->texto()); }
 
 bool vacia(const EditMascara *campo) { return Comunes::fechaVacia(campo->texto()); }
-
-QString hoy() { return Reloj::hoy().toString(QStringLiteral("dd/MM/yyyy")); }
 
 std::optional<QVariant> valor(const EditMascara *campo)
 {

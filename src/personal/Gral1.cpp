@@ -34,10 +34,10 @@ T *nombrado(T *w, const char *nombre)
     return w;
 }
 
-QToolButton *botonAgregar(QWidget *padre, const char *nombre)
+QToolButton *botonAgregar(QWidget *padre, const char *nombre, const QIcon &icono)
 {
     auto *b = nombrado(new QToolButton(padre), nombre);
-    b->setIcon(padre->style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    b->setIcon(icono);
     b->setAutoRaise(true);
     b->setToolTip(QStringLiteral("Agregar"));
     return b;
@@ -78,8 +78,10 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         c->setMinimumContentsLength(30);
     }
-    Btn_AddEdo = botonAgregar(this, "Btn_AddEdo");
-    Btn_AddCd = botonAgregar(this, "Btn_AddCd");
+    // Un solo icono para los dos: buscarlo en el tema y decodificarlo cuesta al abrir.
+    const QIcon agregar = style()->standardIcon(QStyle::SP_FileDialogNewFolder);
+    Btn_AddEdo = botonAgregar(this, "Btn_AddEdo", agregar);
+    Btn_AddCd = botonAgregar(this, "Btn_AddCd", agregar);
     Btn_AddEdo->setEnabled(false);
     Btn_AddCd->setEnabled(false);
     E_Curp = nombrado(new EditMayusculas(this), "E_Curp");

@@ -4,8 +4,10 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
+#include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
@@ -221,7 +223,7 @@ void TW_DirAct::Muestra_fec_corresp()
     Consulta q;
     q.abre(QStringLiteral("Select fec_correspondencia fec from general"));
     const QString fecha = q.campo(QStringLiteral("fec")).texto();
-    Fec_Corresp->ponTexto(fecha.isEmpty() ? Fechas::hoy() : fecha);
+    Fec_Corresp->ponTexto(fecha.isEmpty() ? Comunes::fechaPropuesta() : fecha);
 }
 
 void TW_DirAct::Muestra_Domicilio(const QString &tipo)
@@ -295,18 +297,13 @@ void TW_DirAct::CB_EstadoChange(bool llena)
             Listas::llena(dm->Q_Ciudad, CB_Ciudad);
             Listas::llena(dm->Q_Municipio, CB_Municipio);
         }
-        if (CB_Estado->currentIndex() >= 0) {
-            Add_Cd->setEnabled(true);
-            Add_Mpio->setEnabled(true);
-        }
     } else {
         Listas::posiciona(dm->Q_Pais, CB_Estado);
         dm->Q_Estado.parametro(QStringLiteral("Pais"), Listas::claveOPrimera(CB_Estado, dm->Q_Pais));
         if (llena)
             Listas::llena(dm->Q_Estado, CB_Ciudad);
-        if (CB_Estado->currentIndex() >= 0)
-            Add_Cd->setEnabled(true);
     }
+    habilitaAltas();
 }
 
 void TW_DirAct::CB_CiudadChange(bool llena)
@@ -320,8 +317,16 @@ void TW_DirAct::CB_CiudadChange(bool llena)
     dm->Q_Ciudad.parametro(QStringLiteral("Edo"), Listas::claveOPrimera(CB_Ciudad, dm->Q_Estado));
     if (llena)
         Listas::llena(dm->Q_Ciudad, CB_Municipio);
-    if (CB_Ciudad->currentIndex() >= 0)
-        Add_Mpio->setEnabled(true);
+    habilitaAltas();
+}
+
+// Agregar pide elegida la lista de la que cuelga lo nuevo: el estado (nacional); el país para
+// un estado y el estado para una ciudad (extranjero). Lo habilitado en otro tipo no se hereda.
+void TW_DirAct::habilitaAltas()
+{
+    const bool arriba = CB_Estado->currentIndex() >= 0;
+    Add_Cd->setEnabled(arriba);
+    Add_Mpio->setEnabled(esExtranjero(m_tipo) ? CB_Ciudad->currentIndex() >= 0 : arriba);
 }
 
 void TW_DirAct::CB_MunicipioChange()
@@ -397,12 +402,12 @@ void TW_DirAct::Fec_CorrespExit()
 {
     const auto f = Fechas::lee(Fec_Corresp);
     if (!f) {
-        Fec_Corresp->ponTexto(Fechas::hoy());
+        Fec_Corresp->ponTexto(Comunes::fechaPropuesta());
         return;
     }
     Fec_Corresp->ponTexto(*f);
     if (!W_Inicial()->Valida_Fecha(*f))
-        Fec_Corresp->ponTexto(Fechas::hoy());
+        Fec_Corresp->ponTexto(Comunes::fechaPropuesta());
 }
 
 // --- Guardar ------------------------------------------------------------------------------------------
@@ -500,6 +505,7 @@ void TW_DirAct::Btn_SigClick()
             m_tipo = Tipo_Actual = QStringLiteral("EXT");
             Muestra_Domicilio(m_tipo);
             ponSiguiente(true);
+            Teclado::enfocaPrimero(this);
         } else {
             cierraVentana();
             progreso(0);
@@ -529,6 +535,7 @@ void TW_DirAct::Btn_AtrasClick()
         W_DM()->Q_Estado.parametro(QStringLiteral("Pais"), kPaisNacional);
         Listas::llena(W_DM()->Q_Estado, CB_Estado);
         Muestra_Domicilio(m_tipo);
+        Teclado::enfocaPrimero(this);
     }
 }
 

@@ -43,6 +43,7 @@ protected:
 private:
     void FormCreate();
     void ponSiguiente(bool guardar);
+    void habilitaAltas();
     qint64 clavePersona() const;
 
     QLabel *L_DirTipo, *L_Edo, *L_Cd, *L_Mpio, *L_Correspondencia;

@@ -3,8 +3,10 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
+#include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QAction>
@@ -253,7 +255,7 @@ void TW_Dependiente::Muestra_Dependientes(const QString &tipo)
     RFC_Aval->ponTexto(aux.campo(QStringLiteral("RFC")).texto());
     Edo_Civil->ponIndice(aux.campo(QStringLiteral("Edo_Civil")).texto() == u"C" ? 0 : 1);
     const QString fecha = aux.campo(QStringLiteral("Fec_nac")).texto();
-    Fec_nac->ponTexto(fecha.isEmpty() ? Fechas::hoy() : fecha);
+    Fec_nac->ponTexto(fecha.isEmpty() ? Comunes::fechaPropuesta() : fecha);
     Sexo->ponIndice(aux.campo(QStringLiteral("Sexo")).texto() == u"M" ? 1 : 0);
     Habilita_Botones(tipo, existe);
     ponTipo(tipo);
@@ -299,7 +301,7 @@ bool TW_Dependiente::Guarda(const QString &tipo)
     const auto fecha = Fechas::valor(Fec_nac);
     if (!fecha) {
         // Una fecha que no existe no llega a la tabla; se propone la de hoy.
-        Fec_nac->ponTexto(Fechas::hoy());
+        Fec_nac->ponTexto(Comunes::fechaPropuesta());
         return false;
     }
     const bool existe = encontraste(tipo);
@@ -358,7 +360,8 @@ bool TW_Dependiente::guardaCasilla()
         Nombre_1->setFocus();
         return false;
     }
-    if (tipo == u"AVA")
+    // Las ligas del aval piden su renglón: un formulario intacto no se guarda y no las abre.
+    if (tipo == u"AVA" && encontraste(tipo))
         for (QPushButton *b : {Btn_Direccion, Btn_Predio, Referencias})
             b->setEnabled(true);
     return true;
@@ -418,6 +421,7 @@ void TW_Dependiente::Btn_SiguienteClick()
     Deps1->hide();
     Muestra_Dependientes(esReferencia(m_tipo) ? QStringLiteral("AVA") : QStringLiteral("ACC"));
     Dep_Actual = -1;
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_AnteriorClick()
@@ -444,6 +448,7 @@ void TW_Dependiente::Btn_AnteriorClick()
         Deps1->show();
     }
     ponTipo(QStringLiteral("ACT"));
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_DireccionClick()
@@ -483,6 +488,7 @@ void TW_Dependiente::ReferenciasClick()
     Btn_Predio->hide();
     Referencias->hide();
     Btn_Salir->hide();
+    Teclado::enfocaPrimero(this);
 }
 
 void TW_Dependiente::Btn_SalirClick() { cierraVentana(); }
@@ -491,7 +497,7 @@ void TW_Dependiente::Fec_nacExit()
 {
     const auto f = Fechas::lee(Fec_nac);
     if (!f) {
-        Fec_nac->ponTexto(Fechas::hoy());
+        Fec_nac->ponTexto(Comunes::fechaPropuesta());
         return;
     }
     Fec_nac->ponTexto(*f);

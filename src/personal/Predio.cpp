@@ -304,7 +304,7 @@ void TW_Predial::revisaFecha(EditMascara *campo)
         return;
     const auto f = Fechas::lee(campo);
     if (!f) {
-        campo->ponTexto(Fechas::hoy());
+        campo->ponTexto(Comunes::fechaPropuesta());
         return;
     }
     campo->ponTexto(*f);

@@ -315,6 +315,30 @@ void compruebaArchivo(const QString &archivo, const QFileInfo &info)
         throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")), {}, true);
 }
 
+// Aparta la carpeta para este proceso con un QLockFile, o dice quién la tiene.
+std::unique_ptr<QLockFile> aparta(const QString &absoluta)
+{
+    auto cerrojo = std::make_unique<QLockFile>(QDir(absoluta).filePath(QStringLiteral("solicitud.lock")));
+    // Sólo un proceso que ya no existe deja un cerrojo viejo; uno vivo lo conserva por horas.
+    cerrojo->setStaleLockTime(0);
+    if (cerrojo->tryLock(0))
+        return cerrojo;
+    if (cerrojo->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, programa;
+        QString quien;
+        if (cerrojo->getLockInfo(&pid, &host, &programa) && pid > 0)
+            quien = QStringLiteral(" (%1, proceso %2)").arg(programa.isEmpty() ? QStringLiteral("otro programa") : programa).arg(pid);
+        throw ErrorBase(QStringLiteral("La solicitud de la carpeta «%1» ya está abierta en otro programa%2. "
+                                       "Ciérrelo antes de volver a intentarlo; no se modificó nada.")
+                            .arg(QDir::toNativeSeparators(absoluta), quien),
+                        {}, true);
+    }
+    throw ErrorBase(QStringLiteral("No se pudo apartar la carpeta de tablas «%1» para este programa: revise que "
+                                   "tenga permiso de escritura en ella.").arg(QDir::toNativeSeparators(absoluta)),
+                    {}, true);
+}
+
 } // namespace
 
 QString carpetaPredeterminada()
@@ -373,18 +397,12 @@ void crea(const QString &carpeta)
         throw ErrorBase(QStringLiteral("La carpeta «%1» ya tiene una base de datos de la solicitud; no se modificó.")
                             .arg(QDir::toNativeSeparators(carpeta)));
     creaCarpeta(carpeta);
-    const bool propio = g_cerrojo && g_carpetaCerrojo == QDir(carpeta).absolutePath();
-    if (!propio)
-        tomaCerrojo(carpeta);
-    try {
-        creaArchivo(archivoEn(carpeta));
-    } catch (...) {
-        if (!propio)
-            sueltaCerrojo();
-        throw;
-    }
-    if (!propio)
-        sueltaCerrojo();
+    // La carpeta queda apartada mientras se crea; el cerrojo de la base abierta no se suelta.
+    const QString absoluta = QDir(carpeta).absolutePath();
+    std::unique_ptr<QLockFile> propio;
+    if (!(g_cerrojo && g_carpetaCerrojo == absoluta))
+        propio = aparta(absoluta);
+    creaArchivo(archivoEn(carpeta));
 }
 
 void tomaCerrojo(const QString &carpeta)
@@ -393,27 +411,7 @@ void tomaCerrojo(const QString &carpeta)
     if (g_cerrojo && g_carpetaCerrojo == absoluta)
         return;
     sueltaCerrojo();
-    auto cerrojo = std::make_unique<QLockFile>(QDir(absoluta).filePath(QStringLiteral("solicitud.lock")));
-    // Sólo un proceso que ya no existe deja un cerrojo viejo; uno vivo lo conserva por horas.
-    cerrojo->setStaleLockTime(0);
-    if (!cerrojo->tryLock(0)) {
-        if (cerrojo->error() == QLockFile::LockFailedError) {
-            qint64 pid = 0;
-            QString host, programa;
-            QString quien;
-            if (cerrojo->getLockInfo(&pid, &host, &programa) && pid > 0)
-                quien = QStringLiteral(" (%1, proceso %2)").arg(programa.isEmpty() ? QStringLiteral("otro programa") : programa)
-                            .arg(pid);
-            throw ErrorBase(QStringLiteral("La solicitud de la carpeta «%1» ya está abierta en otro programa%2. "
-                                           "Ciérrelo antes de volver a intentarlo; no se modificó nada.")
-                                .arg(QDir::toNativeSeparators(absoluta), quien),
-                            {}, true);
-        }
-        throw ErrorBase(QStringLiteral("No se pudo apartar la carpeta de tablas «%1» para este programa: revise que "
-                                       "tenga permiso de escritura en ella.").arg(QDir::toNativeSeparators(absoluta)),
-                        {}, true);
-    }
-    g_cerrojo = std::move(cerrojo);
+    g_cerrojo = aparta(absoluta);
     g_carpetaCerrojo = absoluta;
 }
 

@@ -22,16 +22,9 @@ public:
             }
             limpio += c;
         }
-        if (m_mayusculas) {
-            // toUpper de la ß da "SS"; se deja como está para no cambiar la longitud.
-            QString mayus;
-            mayus.reserve(limpio.size());
-            for (QChar c : limpio) {
-                const QString u = QString(c).toUpper();
-                mayus += (u.size() == 1 && Win1252::representable(u.at(0))) ? u.at(0) : c;
-            }
-            limpio = mayus;
-        }
+        // Una letra por letra: la longitud no cambia y el cursor se queda donde estaba.
+        if (m_mayusculas)
+            limpio = Win1252::mayusculas(limpio);
         entrada = limpio;
         pos = qBound(0, nuevaPos, int(entrada.size()));
         return Acceptable;
@@ -143,7 +136,8 @@ EditMemo::EditMemo(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         const QString t = toPlainText();
-        QString l = Win1252::limpia(t);
+        // Un tabulador pegado queda como espacio: Tab pasa al campo siguiente y no se guarda.
+        QString l = Win1252::limpia(t).replace(u'\t', u' ');
         QTextCursor c = textCursor();
         int pos = c.position() - int(t.size() - l.size());
         if (m_largoMaximo > 0 && l.size() > m_largoMaximo) {

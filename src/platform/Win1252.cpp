@@ -36,6 +36,17 @@ QString limpia(const QString &texto)
     return r;
 }
 
+QString mayusculas(const QString &texto)
+{
+    QString r;
+    r.reserve(texto.size());
+    for (QChar c : texto) {
+        const QString u = QString(c).toUpper();
+        r += (u.size() == 1 && representable(u.at(0))) ? u.at(0) : c;
+    }
+    return r;
+}
+
 QByteArray codifica(const QString &texto)
 {
     QByteArray r;

@@ -7,6 +7,9 @@
 namespace Win1252 {
 bool representable(QChar c);
 QString limpia(const QString &texto);           // quita lo que no se puede representar
+// Mayúsculas de todas las letras, acentuadas y ñ incluidas (á → Á, ñ → Ñ, ü → Ü); una letra
+// cuya mayúscula no cabe en un carácter de la página (ß) queda como está.
+QString mayusculas(const QString &texto);
 QByteArray codifica(const QString &texto);      // '?' para lo no representable
 QString decodifica(const QByteArray &bytes);
 }

@@ -1,6 +1,9 @@
 // solicitud-cli imprime REPORTE SALIDA.pdf [--tablas DIR]
 #include "platform/Base.h"
 #include "platform/Comandos.h"
+#include "platform/Consulta.h"
+#include "platform/Esquema.h"
+#include "review/Revision.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Reportes.h"
 
@@ -9,6 +12,20 @@
 
 namespace {
 QString listaReportes() { return Reportes::nombres().join(QStringLiteral(", ")); }
+
+// La leyenda de borrador sale de General.Cerrar, que Administración pone con el veredicto de la
+// revisión justo antes de imprimir. Aquí se revisa igual, pero sin escribir en la base: una
+// vista temporal con el mismo nombre tapa General en esta conexión y da el Cerrar de este
+// veredicto. Así una solicitud cambiada después de la última revisión nunca sale como final.
+void leyendaDeLaRevision()
+{
+    const char *cerrar = Revision::revisa().sinInconsistencias ? "'S'" : "'N'";
+    QStringList columnas;
+    for (const Esquema::Columna &c : Esquema::busca(QStringLiteral("General"))->columnas)
+        columnas << (qstricmp(c.nombre, "Cerrar") == 0 ? QLatin1String(cerrar) + QStringLiteral(" AS Cerrar") : QLatin1String(c.nombre));
+    Consulta q;
+    q.ejecuta(QStringLiteral("CREATE TEMP VIEW General AS SELECT %1 FROM main.General").arg(columnas.join(u',')));
+}
 
 int imprime(QStringList args)
 {
@@ -40,6 +57,7 @@ int imprime(QStringList args)
     try {
         // Imprimir sólo lee: funciona con el programa abierto y con una base de sólo lectura.
         Base::abreLectura(carpeta);
+        leyendaDeLaRevision();
         const Informe::Documento doc = *Reportes::construye(nombre);
         Base::cierra();
         const QString error = Informe::escribePdf(doc, salida);

@@ -1,4 +1,5 @@
 #include "reports/Impresion.h"
+#include "platform/Consulta.h"
 
 #include <QStringList>
 
@@ -18,6 +19,13 @@ QString nombreSql(Orden orden, const QString &tabla)
 QString solicitanteSql(Orden orden, const QString &columna)
 {
     return QStringLiteral("Select %1 %2\nFrom Persona\nWhere Tipo='SOL'").arg(nombreSql(orden), columna);
+}
+
+bool cerrada()
+{
+    Consulta q;
+    q.abre(QStringLiteral("Select Cerrar From General"));
+    return q.campo(0).texto() == u"S";
 }
 
 } // namespace Impresion

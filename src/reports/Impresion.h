@@ -20,6 +20,10 @@ QString nombreSql(Orden orden, const QString &tabla = {});   // `tabla`: alias d
 // Consulta del nombre completo del solicitante, en la columna `columna`.
 QString solicitanteSql(Orden orden, const QString &columna);
 
+// ¿La última revisión antes de imprimir cerró la solicitud (General.Cerrar = "S")? Si no,
+// lo impreso es un borrador.
+bool cerrada();
+
 // Documento de un reporte recién creado, que se cierra en cuanto lo maqueta.
 template <class Ventana_> Informe::Documento documento()
 {

@@ -225,11 +225,10 @@ void TR_DatGrales::Arma()
             .llamado(QStringLiteral("Programa%1").arg(i + 1));
     det.imagen(ancho / 2 - 10, 1, 20, 20, emblema()).llamado(QStringLiteral("Emblema"));
     // Leyenda de borrador: decide General.Cerrar, leído con el programa.
+    auto cerrada = [this] { return Q_Prog2.campo(QStringLiteral("cerrar")).texto() == u"S"; };
     det.texto(ancho / 2 + 14, 1, QStringLiteral("BORRADOR"), ancho / 2 - 16)
         .alinea(Qt::AlignRight).negrita().tamano(26).colorTexto(QColor(190, 190, 190)).llamado(QStringLiteral("L_Borrador"))
-        .alImprimir([this](const QString &) {
-            return Q_Prog2.campo(QStringLiteral("cerrar")).texto() == u"S" ? QStringLiteral("TALVERO") : QStringLiteral("BORRADOR");
-        });
+        .alImprimir([cerrada](const QString &) { return cerrada() ? QStringLiteral("TALVERO") : QStringLiteral("BORRADOR"); });
 
     // Título, con la fecha y la hora de impresión a la derecha.
     det.texto(0, 24, QStringLiteral("Datos Generales"), ancho).alinea(Qt::AlignHCenter).negrita().tamano(16).llamado(QStringLiteral("Titulo"));
@@ -337,6 +336,10 @@ void TR_DatGrales::Arma()
     auto &res = r.banda(TipoBanda::Resumen, 252).nuevaPagina().llamada(QStringLiteral("Declaracion"));
     res.imagen(0, 0, 20, 20, emblema()).llamado(QStringLiteral("Emblema"));
     res.fecha(ancho - 32, 1).alinea(Qt::AlignRight, 30).tamano(8).llamado(QStringLiteral("Fecha"));
+    // Un borrador lo dice también en esta hoja, que sale sola cuando falta la hoja uno.
+    res.texto(24, 4, QStringLiteral("BORRADOR"), ancho - 58).alinea(Qt::AlignHCenter).negrita().tamano(26)
+        .colorTexto(QColor(190, 190, 190)).llamado(QStringLiteral("L_Borrador2"))
+        .alImprimir([cerrada](const QString &t) { return cerrada() ? QString() : t; });
     auto &texto = res.textoRico(6, 28, ancho - 12, htmlDeclaracion()).tamano(10).llamado(QStringLiteral("Texto"));
     // La firma va a un espacio fijo debajo de "ATENTAMENTE"; el número de hoja, al pie.
     texto.caja.setHeight(altoTextoRico(texto));

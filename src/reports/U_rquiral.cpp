@@ -328,6 +328,10 @@ void TW_Quiral::Arma()
     // Pie de cada hoja.
     auto &pie = r.banda(TipoBanda::PiePagina, 8).llamada(QStringLiteral("Pie"));
     pie.texto(0, 2.5, QStringLiteral("FIRMA DEL SOLICITANTE.  "), xFin).alinea(Qt::AlignRight).negrita().llamado(QStringLiteral("Firma"));
+    // Un borrador lo dice en cada hoja; cerrada la solicitud, esta forma no lleva leyenda.
+    const bool borrador = !Impresion::cerrada();
+    pie.texto(x0, 0.5, QStringLiteral("BORRADOR"), 80).negrita().tamano(16).colorTexto(QColor(190, 190, 190))
+        .llamado(QStringLiteral("L_Borrador")).alImprimir([borrador](const QString &t) { return borrador ? t : QString(); });
 }
 
 void Imprime_Quiral(QWidget *padre) { Impresion::muestra<TW_Quiral>(padre); }

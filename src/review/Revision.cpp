@@ -105,11 +105,15 @@ private:
         return f;
     }
 
-    // Un domicilio pasa con calle y con estado y ciudad que no sean 0 (nulo pasa).
+    // Un domicilio pasa con calle y con estado y ciudad elegidos: ni 0 ni nulos. Uno guardado
+    // sin escribir nada ("S/C" sin estado ni ciudad) no es un domicilio.
     static bool domicilioCompleto(const Consulta &q)
     {
-        return !vacio(q.campo(QStringLiteral("Calle"))) && q.campo(QStringLiteral("Estado_Clave")).texto() != u"0" &&
-               q.campo(QStringLiteral("Ciudad_Clave")).texto() != u"0";
+        auto elegido = [&q](const char *c) {
+            const QString t = q.campo(QLatin1String(c)).texto();
+            return !t.isEmpty() && t != u"0";
+        };
+        return !vacio(q.campo(QStringLiteral("Calle"))) && elegido("Estado_Clave") && elegido("Ciudad_Clave");
     }
 
     void Solicitante()
@@ -122,7 +126,6 @@ private:
         const QString paterno = q.campo(QStringLiteral("Paterno")).texto();
         const QString nacimiento = q.campo(QStringLiteral("Fec_nac")).texto();
         m_edoCivil = q.campo(QStringLiteral("Edo_civil")).texto();
-        m_haySolicitante = !q.vacia();
 
         if (nombre.isEmpty() || paterno.isEmpty())
             hallazgo(QStringLiteral("No se Indicó bien el Nombre del Solicitante"));
@@ -188,7 +191,6 @@ private:
         Consulta q;
         q.abre(QStringLiteral("Select Tipo,Fec_nac,Nombre_1,Paterno,Sexo From Persona "
                               "Where Tipo not in ('ACC','SOL') Order by Clave"));
-        bool hayConyuge = false;
         for (q.primero(); !q.fin(); q.siguiente()) {
             const QString tipo = q.campo(QStringLiteral("Tipo")).texto();
             const QString nacimiento = q.campo(QStringLiteral("Fec_nac")).texto();
@@ -198,17 +200,15 @@ private:
                 hallazgo(kFormatoDependientes);
             if (conNombre && sexo != u"F" && sexo != u"M")
                 hallazgo(QStringLiteral("El Campo de Sexo para Dependientes sólo puede ser F o M"));
+            // Sin renglón de cónyuge no hay contradicción: el casado cuyo cónyuge no viaja lo
+            // borra de sus dependientes.
             if (tipo == u"CGE") {
-                hayConyuge = true;
                 if (m_edoCivil == u"S" && conNombre)
                     hallazgo(QStringLiteral("No puede tener Estado Civil de Soltero y tener Cónyuge"));
                 if (m_edoCivil != u"S" && !conNombre)
                     hallazgo(QStringLiteral("No puede tener Estado Civil de Casado y no tener Cónyuge"));
             }
         }
-        // Casado sin renglón de cónyuge es la misma contradicción que con el cónyuge sin nombre.
-        if (m_haySolicitante && m_edoCivil == u"C" && !hayConyuge)
-            hallazgo(QStringLiteral("No puede tener Estado Civil de Casado y no tener Cónyuge"));
     }
 
     void FamAcc()
@@ -376,7 +376,6 @@ private:
     const std::function<void(int)> &m_progreso;
     Resultado m_r;
     QString m_edoCivil;
-    bool m_haySolicitante = false;
 };
 
 } // namespace

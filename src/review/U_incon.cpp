@@ -1,6 +1,8 @@
 #include "review/U_incon.h"
 #include "review/Revision.h"
+#include "shell/Arranque.h"
 #include "shell/Fabrica.h"
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 #include <QFrame>
@@ -26,7 +28,13 @@ void progreso(int valor)
 }
 } // namespace
 
-TW_Incon *W_Incon() { return g_incon; }
+TW_Incon *W_Incon()
+{
+    // El arranque la crea la primera vez que se pide.
+    if (!g_incon && Arranque::actual())
+        Arranque::actual()->incon();
+    return g_incon;
+}
 
 TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
 {
@@ -66,9 +74,11 @@ TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
     f.setBold(true);
     f.setItalic(true);
     Memo1->setFont(f);
+    Memo1->setAccessibleName(windowTitle());
     raiz->addWidget(Memo1, 1);
 
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
+    Teclado::prepara(this);
     g_incon = this;
 }
 

@@ -10,6 +10,33 @@
 #include <QTranslator>
 #include <QWidget>
 
+namespace {
+// Textos del diálogo de archivos que la traducción de Qt aún no trae (la columna "Tipo" de
+// una carpeta decía "Folder"). Se consulta antes que la de Qt y sólo responde por éstos.
+class TraduccionComplementaria : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *contexto, const char *texto, const char *, int) const override
+    {
+        if (qstrcmp(contexto, "QAbstractFileIconProvider") != 0)
+            return {};
+        static const struct {
+            const char *ingles, *espanol;
+        } kTextos[] = {{"Folder", "Carpeta"}, {"Drive", "Unidad"}, {"File", "Archivo"},
+                       {"Shortcut", "Acceso directo"}, {"Unknown", "Desconocido"}};
+        for (const auto &t : kTextos)
+            if (qstrcmp(texto, t.ingles) == 0)
+                return QString::fromUtf8(t.espanol);
+        return {};
+    }
+};
+
+Arranque *g_actual = nullptr;
+} // namespace
+
+Arranque *Arranque::actual() { return g_actual; }
+
 Arranque::Arranque(const QString &carpetaTablas)
 {
     Base::abre(carpetaTablas);
@@ -19,19 +46,30 @@ Arranque::Arranque(const QString &carpetaTablas)
     m_inicial = std::make_unique<TW_Inicial>();
     m_dm = std::make_unique<TW_DM>();
     m_genDsk.reset(Fabrica::crea(QStringLiteral("W_GenDsk")));
-    m_incon.reset(Fabrica::crea(QStringLiteral("W_Incon")));
-    for (QWidget *w : {m_genDsk.get(), m_incon.get()})
-        if (w)
-            w->hide();
+    if (m_genDsk)
+        m_genDsk->hide();
+    g_actual = this;
 }
 
 Arranque::~Arranque()
 {
+    if (g_actual == this)
+        g_actual = nullptr;
     m_incon.reset();
     m_genDsk.reset();
     m_inicial.reset();
     m_dm.reset();
     Base::cierra();
+}
+
+QWidget *Arranque::incon() const
+{
+    if (!m_incon) {
+        m_incon.reset(Fabrica::crea(QStringLiteral("W_Incon")));
+        if (m_incon)
+            m_incon->hide();
+    }
+    return m_incon.get();
 }
 
 void instalaTraduccion()
@@ -43,4 +81,8 @@ void instalaTraduccion()
         QCoreApplication::installTranslator(t);
     else
         delete t;
+    QCoreApplication::installTranslator(new TraduccionComplementaria(qApp));
+    // Los diálogos del escritorio (de archivos, sobre todo) hablan el idioma de la sesión; los
+    // de Qt, con la traducción de arriba, siempre español.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }

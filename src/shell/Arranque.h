@@ -1,6 +1,7 @@
 #pragma once
 // Arranque del programa en el orden establecido: base de datos, marco, módulo de datos y
-// las ventanas ocultas de entrega y de revisión.
+// las ventanas ocultas de entrega y de revisión (ésta se arma la primera vez que se pide:
+// nadie la ve antes y armarla costaría al abrir).
 #include <QString>
 #include <memory>
 
@@ -14,16 +15,20 @@ public:
     explicit Arranque(const QString &carpetaTablas);
     ~Arranque();
 
+    // El arranque en curso; nullptr antes o después de él.
+    static Arranque *actual();
+
     TW_Inicial *inicial() const { return m_inicial.get(); }
     TW_DM *dm() const { return m_dm.get(); }
     QWidget *genDsk() const { return m_genDsk.get(); }
-    QWidget *incon() const { return m_incon.get(); }
+    // Oculta y viva hasta el final desde que se pide por primera vez.
+    QWidget *incon() const;
 
 private:
     std::unique_ptr<TW_Inicial> m_inicial;
     std::unique_ptr<TW_DM> m_dm;
     std::unique_ptr<QWidget> m_genDsk;
-    std::unique_ptr<QWidget> m_incon;
+    mutable std::unique_ptr<QWidget> m_incon;
 };
 
 // Traducción de Qt al español (botones "Sí", "No", "Aceptar", "Cancelar").

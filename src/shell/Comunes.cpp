@@ -1,4 +1,5 @@
 #include "shell/Comunes.h"
+#include "platform/Reloj.h"
 
 #include <QDate>
 #include <QStringList>
@@ -32,6 +33,12 @@ bool fechaVacia(const QString &texto)
         if (c != u'/' && c != u'_' && !c.isSpace())
             return false;
     return true;
+}
+
+QString fechaPropuesta()
+{
+    const QString hoy = Reloj::hoy().toString(QStringLiteral("dd/MM/yyyy"));
+    return revisaFecha(hoy) == ErrorFecha::Ninguno ? hoy : QString();
 }
 
 ErrorFecha revisaFecha(const QString &texto)

@@ -13,6 +13,9 @@ enum class ErrorFecha { Ninguno, Conversion, Anio, Mes, Dia };
 ErrorFecha revisaFecha(const QString &texto);
 QString mensajeFecha(ErrorFecha e);          // vacío para Ninguno y Conversion
 bool fechaVacia(const QString &texto);       // "", "  /  /    " o "__/__/____"
+// La fecha de hoy "dd/mm/yyyy" que un campo propone. Vacía cuando hoy cae fuera de los años
+// que el programa acepta: no se propone una fecha que él mismo rechazaría al teclearla.
+QString fechaPropuesta();
 
 // Fecha de un campo con máscara reescrita como "dd/mm/yyyy"; nullopt si no es una fecha real.
 std::optional<QString> normalizaFecha(const QString &texto);

@@ -8,6 +8,7 @@
 #include "shell/U_Mod.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -32,7 +33,10 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     g_inicial = this;
     setObjectName(QStringLiteral("W_Inicial"));
     setWindowTitle(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
-    setWindowIcon(QIcon(QStringLiteral(":/iconos/programa.png")));
+    // main() ya puso el icono a la aplicación y el marco lo hereda; decodificarlo otra vez
+    // costaría al arrancar. Sin él (las pruebas), el marco lleva el suyo.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(QIcon(QStringLiteral(":/iconos/programa.png")));
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("AreaMdi"));
@@ -47,13 +51,13 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     m_barra->setIconSize(QSize(24, 24));
     m_barra->setContextMenuPolicy(Qt::PreventContextMenu);
 
-    auto *general = boton(QStringLiteral("SB_General"), QStringLiteral("Generales"), QStringLiteral("Datos Generales"), QStringLiteral("generales"));
-    auto *academico = boton(QStringLiteral("SB_Academico"), QStringLiteral("Académicos"), QStringLiteral("Datos Academicos"), QStringLiteral("academicos"));
-    auto *curriculum = boton(QStringLiteral("SB_Curriculum"), QStringLiteral("Curriculares"), QStringLiteral("Datos Curriculares"), QStringLiteral("curriculares"));
+    auto *general = boton(QStringLiteral("SB_General"), QStringLiteral("&Generales"), QStringLiteral("Datos Generales"), QStringLiteral("generales"));
+    auto *academico = boton(QStringLiteral("SB_Academico"), QStringLiteral("&Académicos"), QStringLiteral("Datos Academicos"), QStringLiteral("academicos"));
+    auto *curriculum = boton(QStringLiteral("SB_Curriculum"), QStringLiteral("&Curriculares"), QStringLiteral("Datos Curriculares"), QStringLiteral("curriculares"));
     auto *quiral = boton(QStringLiteral("SB_Quiral"), QString(), QStringLiteral("Informacion para el Orvelan"), QStringLiteral("aval"));
     auto *montos = boton(QStringLiteral("SB_Montos"), QString(), QStringLiteral("Informacion relativa del financiamiento"), QStringLiteral("montos"));
-    auto *admon = boton(QStringLiteral("SB_Admon"), QStringLiteral("Administración"), QStringLiteral("Administración"), QStringLiteral("administracion"));
-    auto *salir = boton(QStringLiteral("SB_Salir"), QStringLiteral("Salir"), QStringLiteral("Salir"), QStringLiteral("salir"));
+    auto *admon = boton(QStringLiteral("SB_Admon"), QStringLiteral("A&dministración"), QStringLiteral("Administración"), QStringLiteral("administracion"));
+    auto *salir = boton(QStringLiteral("SB_Salir"), QStringLiteral("&Salir"), QStringLiteral("Salir"), QStringLiteral("salir"));
 
     // Los botones del crédito educativo quedan ocultos y deshabilitados toda la ejecución.
     for (QToolButton *b : {quiral, montos}) {
@@ -97,6 +101,20 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     conecta(montos, &TW_Inicial::SB_MontosClick);
     conecta(admon, &TW_Inicial::SB_AdmonClick);
     conecta(salir, &TW_Inicial::SB_SalirClick);
+
+    // Ventanas desde el teclado: Ctrl+Tab y Ctrl+Mayús+Tab pasan de una a otra (Ctrl+F4 ya la
+    // cierra como su botón de cerrar: es el atajo del menú de cada recuadro, y uno más aquí lo
+    // haría ambiguo). Los botones de la barra se alcanzan con Alt y la letra subrayada desde
+    // cualquier ventana.
+    auto atajo = [this](const char *nombre, const QList<QKeySequence> &teclas, void (QMdiArea::*m)()) {
+        auto *a = new QAction(this);
+        a->setObjectName(QLatin1String(nombre));
+        a->setShortcuts(teclas);
+        connect(a, &QAction::triggered, this, [this, m] { ejecutaProtegido([this, m] { (m_mdi->*m)(); }); });
+        addAction(a);
+    };
+    atajo("A_VentanaSiguiente", QKeySequence::keyBindings(QKeySequence::NextChild), &QMdiArea::activateNextSubWindow);
+    atajo("A_VentanaAnterior", QKeySequence::keyBindings(QKeySequence::PreviousChild), &QMdiArea::activatePreviousSubWindow);
 }
 
 TW_Inicial::~TW_Inicial()
@@ -332,7 +350,7 @@ std::optional<QString> TW_Inicial::Pide_Nombre_Catalogo(const QString &titulo)
     const auto nombre = dialogos().entrada(titulo, QStringLiteral("Nombre:"));
     if (!nombre)
         return std::nullopt;
-    const QString t = Win1252::limpia(*nombre).trimmed().toUpper();
+    const QString t = Win1252::mayusculas(Win1252::limpia(*nombre).trimmed());
     if (t.isEmpty()) {
         dialogos().aviso(QStringLiteral("No se agregó nada al catálogo: el nombre está vacío"));
         return std::nullopt;

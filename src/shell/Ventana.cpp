@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 
 Ventana::Ventana(const QString &nombre, const QString &titulo, QWidget *parent) : QWidget(parent)
@@ -45,6 +46,8 @@ bool Ventana::event(QEvent *evento)
     const QEvent::Type tipo = evento->type();
     if (tipo != QEvent::ParentChange && tipo != QEvent::Show)
         return QWidget::event(evento);
+    if (tipo == QEvent::Show)
+        Teclado::prepara(this);
     auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (sub && tipo == QEvent::ParentChange && m_soloCerrar && !sub->isVisible()) {
         sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -107,6 +110,11 @@ void Ventana::ordenTabulacion(std::initializer_list<QWidget *> controles)
 QLabel *Ventana::etiquetaDe(const QString &texto, QWidget *control)
 {
     auto *l = new QLabel(texto, this);
-    l->setBuddy(control);
+    Teclado::liga(l, control);
     return l;
+}
+
+bool Ventana::focusNextPrevChild(bool siguiente)
+{
+    return Teclado::avanza(this, siguiente) || QWidget::focusNextPrevChild(siguiente);
 }

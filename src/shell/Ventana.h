@@ -42,6 +42,8 @@ protected:
 
     bool eventFilter(QObject *objeto, QEvent *evento) override;
     bool event(QEvent *evento) override;
+    // Tab y Mayús+Tab en orden de lectura (Teclado::avanza).
+    bool focusNextPrevChild(bool siguiente) override;
 
 private:
     QHash<QObject *, std::function<void()>> m_alSalir;

@@ -166,8 +166,8 @@ private slots:
         QVERIFY(elige(w->CB_Disc, QStringLiteral("Ingeniería Industrial")));
         teclea(w->CB_Cursos->lineEdit(), QStringLiteral("diseño de o'hara"));
         sal(w->CB_Cursos);
-        // Sólo de la a a la z: la ñ queda como se tecleó.
-        QCOMPARE(w->CB_Cursos->currentText(), QStringLiteral("DISEñO DE O'HARA"));
+        // La ñ también pasa a mayúscula.
+        QCOMPARE(w->CB_Cursos->currentText(), QStringLiteral("DISEÑO DE O'HARA"));
         w->Btn_Sig->click();
         procesa();
         const QVariantList g = general();
@@ -176,10 +176,10 @@ private slots:
         QCOMPARE(g.value(2).toInt(), 19);
         QCOMPARE(g.value(3).toInt(), 19);
         QCOMPARE(g.value(4).toInt(), 0);
-        QCOMPARE(g.value(5).toString(), QStringLiteral("DISEñO DE O'HARA"));
+        QCOMPARE(g.value(5).toString(), QStringLiteral("DISEÑO DE O'HARA"));
         w = abreAcad1();
         QCOMPARE(w->CB_Disc->currentText(), QStringLiteral("Ingeniería Industrial"));
-        QCOMPARE(w->CB_Cursos->currentText(), QStringLiteral("DISEñO DE O'HARA"));
+        QCOMPARE(w->CB_Cursos->currentText(), QStringLiteral("DISEÑO DE O'HARA"));
     }
 
     void guardaCurso()

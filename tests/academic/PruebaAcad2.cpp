@@ -1,6 +1,7 @@
 #include "academic/Acad2.h"
 #include "academic/GrupoRadio.h"
 #include "platform/Consulta.h"
+#include "platform/Reloj.h"
 #include "shell/U_Mod.h"
 #include "academic/ApoyoAcad.h"
 
@@ -260,7 +261,7 @@ private slots:
         w->Programa->clear();
         Pruebas::escribe(w->Programa, QStringLiteral("maestría en ingeniería"));
         sal(w->Programa);
-        QCOMPARE(w->Programa->toPlainText(), QStringLiteral("MAESTRíA EN INGENIERíA"));
+        QCOMPARE(w->Programa->toPlainText(), QStringLiteral("MAESTRÍA EN INGENIERÍA"));
         teclea(w->Fec_IniEst, QStringLiteral("01092004"));
         sal(w->Fec_IniEst);
         teclea(w->Fec_FinEst, QStringLiteral("31082008"));
@@ -270,7 +271,7 @@ private slots:
         w->Btn_Guardar->click();
         const QVariantList b = beca(3);
         QCOMPARE(b, (QVariantList{"OP3", claveInstitucion(QStringLiteral("Queen's University")), "ANA O'BRIEN", "COORDINADORA",
-                                  "MAESTRíA EN INGENIERíA", "S", 48, "15/08/2004", "31/07/2008", "01/09/2004", "31/08/2008", 1}));
+                                  "MAESTRÍA EN INGENIERÍA", "S", 48, "15/08/2004", "31/07/2008", "01/09/2004", "31/08/2008", 1}));
         // Cerrar vuelve a la primera opción; al volver a la tercera se ve lo guardado.
         cierra(w);
         QCOMPARE(Opcion_Actual, 1);
@@ -347,6 +348,29 @@ private slots:
         QCOMPARE(w->window()->focusWidget() == c, !mensaje.isEmpty());
     }
 
+    // Con el reloj fuera de 1900-2020 no se propone la fecha de hoy: las fechas no tecleadas
+    // quedan vacías, se guardan nulas (la revisión las reclama) y el guardado no falla.
+    void relojFueraDeLosAniosAceptados()
+    {
+        Entorno e(true);
+        Reloj::fija(QDateTime(QDate(2026, 12, 8), QTime(10, 30)));
+        convocatoria(e, 482);
+        TW_DatAcad2 *w = abreAcad2();
+        for (EditMascara *f : {w->Fec_IniEst, w->Fec_FinEst, w->Fec_IniBeca, w->Fec_FinBeca})
+            QVERIFY(f->vacio());
+        teclea(w->Fec_IniBeca, QStringLiteral("31042004"));
+        sal(w->Fec_IniBeca);
+        QVERIFY(w->Fec_IniBeca->vacio());
+        llena(w, QStringLiteral("Japón"), QStringLiteral("Kyoto University"));
+        teclea(w->Fec_IniEst, QStringLiteral("01092004"));
+        w->Btn_Guardar->click();
+        QVERIFY(e.dialogos().textos().isEmpty());
+        const QVariantList b = beca(1);
+        QCOMPARE(b.value(9).toString(), QStringLiteral("01/09/2004"));
+        for (int i : {7, 8, 10})
+            QVERIFY2(b.value(i).isNull(), qPrintable(QString::number(i)));
+    }
+
     void siguienteSoloConLaOpcionGuardada()
     {
         Entorno e(true);
@@ -407,7 +431,8 @@ private slots:
     }
 
     // "Dirección" guarda la opción y deja las consultas compartidas en la lista de países y la
-    // institución de esa opción; al cerrarse no cambia de opción.
+    // institución de esa opción; al cerrarse no cambia de opción. Francia está entre los países
+    // de la 481 y no entre los de la 504: al volver, la tercera opción se muestra completa.
     void direccionDejaListaEInstitucion()
     {
         Entorno e(true);
@@ -417,7 +442,7 @@ private slots:
         w->Btn_Dir->setEnabled(true);
         w->Btn_Dir->click();
         QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("No ha elegido el nombre de la institución")});
-        llena(w, QStringLiteral("Canadá"), QStringLiteral("Queen's University"));
+        llena(w, QStringLiteral("Francia"), QStringLiteral("École Polytechnique"));
         w->Btn_Guardar->click();
         w->Programa->setPlainText(QStringLiteral("ANTES DE LA DIRECCION"));
         // Otra ventana movió la consulta de instituciones entretanto.
@@ -434,11 +459,11 @@ private slots:
         QWidget *dir = W_Inicial()->Forma(QStringLiteral("W_DirAct"));
         if (!dir) {
             // Sin la ventana de direcciones, las consultas quedan tal como ella las leería.
-            QCOMPARE(pais.campo(QStringLiteral("Pais")).entero(), 124);
+            QCOMPARE(pais.campo(QStringLiteral("Pais")).entero(), 250);
             const Consulta &inst = W_DM()->Q_Institucion;
             QVERIFY(inst.activa());
-            QCOMPARE(inst.campo(0).entero(), claveInstitucion(QStringLiteral("Queen's University")));
-            QCOMPARE(inst.campo(1).texto(), QStringLiteral("Queen's University"));
+            QCOMPARE(inst.campo(0).entero(), claveInstitucion(QStringLiteral("École Polytechnique")));
+            QCOMPARE(inst.campo(1).texto(), QStringLiteral("École Polytechnique"));
             QSKIP("La ventana de direcciones no está en esta compilación");
         }
 
@@ -447,7 +472,7 @@ private slots:
         auto *paises = dir->findChild<QComboBox *>(QStringLiteral("CB_Estado"));
         QVERIFY(paises);
         QCOMPARE(ordenados(elementos(paises)), paisesDe(481));
-        QVERIFY(elige(paises, QStringLiteral("Canadá")));
+        QVERIFY(elige(paises, QStringLiteral("Francia")));
         W_DM()->Q_Pais.parametro(QStringLiteral("Conv"), 504);
         W_DM()->Q_Pais.abre();
         auto *guardar = dir->findChild<QPushButton *>(QStringLiteral("Btn_Sig"));
@@ -455,13 +480,17 @@ private slots:
         guardar->click();
         procesa();
         QCOMPARE(Entorno::filas(QStringLiteral("Select Pais_Clave,Institucion_clave,Persona_clave From Domicilio Where Tipo='OP3'")),
-                 (QList<QVariantList>{{124, claveInstitucion(QStringLiteral("Queen's University")), 0}}));
-        // Al cerrarse vuelve a las opciones, en la misma opción.
+                 (QList<QVariantList>{{250, claveInstitucion(QStringLiteral("École Polytechnique")), 0}}));
+        // Al cerrarse vuelve a las opciones, en la misma opción, con los países de la 481 y sin
+        // reclamar nada.
         auto *otra = abierta<TW_DatAcad2>("W_DatAcad2");
         QVERIFY(otra);
         QCOMPARE(otra->opcionSeleccionada(), 3);
-        QCOMPARE(otra->CB_Institucion->currentText(), QStringLiteral("Queen's University"));
+        QCOMPARE(otra->CB_Pais->currentText(), QStringLiteral("Francia"));
+        QCOMPARE(otra->CB_Institucion->currentText(), QStringLiteral("École Polytechnique"));
         QVERIFY(otra->Btn_Dir->isEnabled());
+        QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("No ha elegido el nombre de la institución")});
+        QCOMPARE(beca(3).value(1).toInt(), claveInstitucion(QStringLiteral("École Polytechnique")));
     }
 };
 

@@ -33,11 +33,11 @@ private slots:
     {
         QTest::addColumn<QString>("tecleo");
         QTest::addColumn<QString>("guardado");
-        QTest::newRow("minúsculas") << "quiero estudiar ñandúes en el área" << "\nQUIERO ESTUDIAR ñANDúES EN EL áREA";
+        QTest::newRow("minúsculas") << "quiero estudiar ñandúes en el área" << "\nQUIERO ESTUDIAR ÑANDÚES EN EL ÁREA";
         QTest::newRow("ya empieza con línea vacía") << "\nya empieza" << "\nYA EMPIEZA";
         QTest::newRow("vacía") << "" << "";
         QTest::newRow("varias líneas") << "uno\ndos" << "\nUNO\nDOS";
-        QTest::newRow("comilla") << "l'école" << "\nL'éCOLE";
+        QTest::newRow("comilla") << "l'école" << "\nL'ÉCOLE";
     }
     void salirDeUnaCajaGuardaAlMomento()
     {

@@ -175,6 +175,27 @@ private slots:
         QCOMPARE(w->Unidad().isNull() ? QString() : QString(w->Unidad()), recordada);
     }
 
+    // Sin memoria conectada el diálogo dice qué hacer; la memoria que se conecta después
+    // aparece al abrir de nuevo la lista de unidades.
+    void sinMemoriaDiceQueHacer()
+    {
+        Unidades u;
+        u.v->quita(u'a');
+        u.v->quita(u'b');
+        Entorno e(true);
+        auto w = creaDialogo();
+        QVERIFY(w->Texto().startsWith(QStringLiteral("No hay una memoria USB conectada.")));
+        QVERIFY(!w->Btn_Respaldar->isEnabled());
+        QCOMPARE(w->DriveComboBox1->findData(QStringLiteral("a")), -1);
+        u.v->agrega(u'a', true);
+        w->DriveComboBox1->showPopup();
+        w->DriveComboBox1->hidePopup();
+        elige(w.get(), u'a');
+        QVERIFY(w->Btn_Respaldar->isEnabled());
+        QCOMPARE(w->Unidad(), QChar(u'a'));
+        QVERIFY(w->Texto().isEmpty());
+    }
+
     // Las dos pulsaciones, la copia completa a la unidad elegida con su avance, los textos
     // dibujados y el mensaje final.
     void entregaCompleta_data()

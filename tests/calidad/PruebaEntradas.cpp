@@ -142,7 +142,7 @@ private slots:
     }
 
     // Motivos de estudio: cada caja se guarda al salir y se muestra igual al reabrir. La
-    // ventana pone en mayúsculas sólo las letras sin acento y antepone una línea vacía.
+    // ventana pone en mayúsculas todas las letras (acentos y ñ incluidos) y antepone una línea vacía.
     void motivos_data()
     {
         QTest::addColumn<int>("caja");
@@ -172,9 +172,7 @@ private slots:
         cajas[caja]->clear();
         Pruebas::escribe(cajas[caja], valor);
         ApoyoAcad::sal(cajas[caja]);
-        QString esperado = QStringLiteral("\n");
-        for (QChar ch : valor)
-            esperado += (ch >= u'a' && ch <= u'z') ? ch.toUpper() : ch;
+        const QString esperado = QStringLiteral("\n") + valor.toUpper();
         sinTextoDelMotor(e.dialogos().textos());
         QCOMPARE(e.dialogos().textos(), QStringList());
         QCOMPARE(cajas[caja]->toPlainText(), esperado);

@@ -322,14 +322,11 @@ private slots:
                 fila({campo, "Beca", columna, siguiente()}, caso, valor, v, v);
             }
         // El programa es un memo de hasta 255 caracteres (el ancho del campo en la entrega):
-        // lo que se teclea de más no entra; al salir sólo a-z pasan a mayúsculas.
+        // lo que se teclea de más no entra; al salir pasa a mayúsculas, acentos y ñ incluidos.
         QList<QPair<const char *, QString>> programas = valores();
         programas.append({"300 caracteres", QString(250, u'ñ') + QStringLiteral("fin de más")});
         for (const auto &[caso, valor] : programas) {
-            QString v = valor.left(255);
-            for (QChar &c : v)
-                if (c >= u'a' && c <= u'z')
-                    c = c.toUpper();
+            const QString v = valor.left(255).toUpper();
             fila({"Programa", "Beca", "Nombre_prog", siguiente()}, caso, valor, v, v);
         }
         const QString &anio = kFechaAnio;

@@ -18,6 +18,7 @@
 #include "platform/paradox/Paradox.h"
 #include "platform/volumenes/Volumenes.h"
 #include "review/U_incon.h"
+#include "support/Memoria.h"
 
 #include <QDir>
 #include <QRadioButton>
@@ -40,20 +41,6 @@ const QString kExtranjero = QStringLiteral("¿Usted cuenta ya cuenta con domicil
 const QString kExito = QStringLiteral("Información cargada exitósamente");
 const QString kBorrador = QStringLiteral("Debe corregir las inconsistencias, para poder generar las impresiones sin la leyenda de borrador");
 const QString kRotule = QStringLiteral("Rotule el diskette y entreguelo a TALVERO");
-
-// La memoria USB: a: removible, y el disco del equipo como c:.
-struct Memoria {
-    QTemporaryDir dir;
-    Memoria()
-    {
-        auto v = std::make_unique<VolumenesSimulados>(dir.path());
-        v->agrega(u'a', true);
-        v->agrega(u'c', false);
-        Volumenes::instala(std::move(v));
-    }
-    ~Memoria() { Volumenes::instala(nullptr); }
-    QString raiz() const { return dir.path() + QStringLiteral("/a"); }
-};
 
 // Lo que el usuario hace con las ventanas modales en cuanto aparecen: sale de la revisión
 // (anotando lo que decía) y, en la de entrega, elige a:, respalda, da OK y cierra.
@@ -558,6 +545,7 @@ void entrega(Entorno &e, Usuario &usuario, const Memoria &memoria)
     QStringList esperados;
     for (const Entrega::Archivo &a : Entrega::archivos(482))
         esperados << a.nombre;
+    esperados << QStringLiteral("entrega.sha256");   // el recibo, escrito al final
     esperados.sort();
     QStringList hay = QDir(memoria.raiz()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     QCOMPARE(hay, esperados);

@@ -54,7 +54,7 @@ void revisa(QWidget *w, const std::vector<Registro> &registros)
 
 const std::vector<Registro> kVitae1 = {
     {"Becas", 1, {{"InstBeca", "FUNDACIÓN O'GORMAN"}, {"meses", "12"}, {"GdoBeca", "LICENCIATURA"}}},
-    {"Becas", 2, {{"InstBeca", "CONACYT"}, {"meses", "24"}, {"GdoBeca", "MAESTRÍA"}}},
+    {"Becas", 2, {{"InstBeca", "FUNDACIÓN ALTAMIRA"}, {"meses", "24"}, {"GdoBeca", "MAESTRÍA"}}},
     {"Recon", 1, {{"InstRec", "UNAM"}, {"GdoRec", "LICENCIATURA"}, {"Fec_rec", "10/12/1998"}}},
 };
 const std::vector<Registro> kVitae2 = {
@@ -64,7 +64,7 @@ const std::vector<Registro> kVitae2 = {
     {"Tesis", 1, {{"Titulo", "GRAFOS"}, {"Nivel", "MAESTRÍA"}, {"FechaTes", "30/06/2004"}}},
 };
 const std::vector<Registro> kVitae3 = {
-    {"Laboral", 1, {{"Instlaboral", "CONACYT"}, {"Puestolaboral", "ANALISTA"}, {"FecLab_Ini", "01/02/2000"}, {"FecLab_Fin", "31/12/2003"}}},
+    {"Laboral", 1, {{"Instlaboral", "INSTITUTO DEL BAJÍO"}, {"Puestolaboral", "ANALISTA"}, {"FecLab_Ini", "01/02/2000"}, {"FecLab_Fin", "31/12/2003"}}},
     {"Asociaciones", 1, {{"NomAsociasion", "SOCIEDAD MATEMÁTICA"}}},
     {"Asociaciones", 2, {{"NomAsociasion", "AMC"}}},
     {"Idiomas", 1, {{"NomIdioma", "INGLÉS"}, {"Escritura", "100"}, {"Lectura", "80"}, {"Comprension", "90"}}},

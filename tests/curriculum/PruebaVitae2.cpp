@@ -1,4 +1,5 @@
 #include "AyudaVitae.h"
+#include "platform/Reloj.h"
 
 #include <QPushButton>
 
@@ -30,15 +31,19 @@ private slots:
         QTest::addColumn<QStringList>("tecleos");   // "Control=texto"
         QTest::addColumn<QString>("consulta");
         QTest::addColumn<QString>("esperado");
+        QTest::addColumn<int>("anioDeHoy");
         QTest::newRow("publicación") << "Pub"
                                      << QStringList{"Autor=pérez y o'brien", "TituloPub=álgebra", "FechaPub=05062003", "PaisPub=méxico",
                                                     "Editorial=siglo xxi"}
                                      << "Select Tipo,Grado,Autores,Titulo,Fecha_1,Pais,Lugar,secuencia From Trabajo"
-                                     << "PUB|ARTICULO|PÉREZ Y O'BRIEN|ÁLGEBRA|05/06/2003|MÉXICO|SIGLO XXI|1";
+                                     << "PUB|ARTICULO|PÉREZ Y O'BRIEN|ÁLGEBRA|05/06/2003|MÉXICO|SIGLO XXI|1" << 2004;
         QTest::newRow("congreso") << "Trab" << QStringList{"Trabajo=redes", "Lugar=oaxaca", "FechaCong=01112002"}
-                                  << "Select Tipo,Titulo,Lugar,Fecha_1,secuencia From Trabajo" << "CON|REDES|OAXACA|01/11/2002|1";
+                                  << "Select Tipo,Titulo,Lugar,Fecha_1,secuencia From Trabajo" << "CON|REDES|OAXACA|01/11/2002|1" << 2004;
         QTest::newRow("tesis") << "Tesis" << QStringList{"Titulo=grafos", "Nivel=maestría"}
-                               << "Select Tipo,Titulo,Grado,Fecha_1,secuencia From Trabajo" << "TES|GRAFOS|MAESTRÍA|15/03/2004|1";
+                               << "Select Tipo,Titulo,Grado,Fecha_1,secuencia From Trabajo" << "TES|GRAFOS|MAESTRÍA|15/03/2004|1" << 2004;
+        // Con el reloj fuera de 1900-2020 la fecha no tecleada queda vacía y se guarda nula.
+        QTest::newRow("tesis, reloj en 2026") << "Tesis" << QStringList{"Titulo=grafos", "Nivel=maestría"}
+                                              << "Select Tipo,Titulo,Grado,Fecha_1,secuencia From Trabajo" << "TES|GRAFOS|MAESTRÍA|NULL|1" << 2026;
     }
     void listasYSusColumnas()
     {
@@ -46,7 +51,9 @@ private slots:
         QFETCH(QStringList, tecleos);
         QFETCH(QString, consulta);
         QFETCH(QString, esperado);
+        QFETCH(int, anioDeHoy);
         Entorno e(true);
+        Reloj::fija(QDateTime(QDate(anioDeHoy, 3, 15), QTime(10, 30)));
         QWidget *w = abre(e, QStringLiteral("W_Vitae2"));
         selecciona(w, qPrintable(selector), 1);
         if (selector == QStringLiteral("Pub")) {

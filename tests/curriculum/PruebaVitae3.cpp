@@ -188,7 +188,7 @@ private slots:
         conConvocatoria();
         QWidget *w = abre(e, QStringLiteral("W_Vitae3"));
         selecciona(w, "Laboral", 1);
-        teclea(w, "Instlaboral", QStringLiteral("conacyt"));
+        teclea(w, "Instlaboral", QStringLiteral("instituto del bajío"));
         teclea(w, "Puestolaboral", QStringLiteral("analista"));
         teclea(w, "FecLab_Ini", QStringLiteral("01022000"));
         // Una fecha que no pasó por su salida y no es real detiene la salida de la ventana.
@@ -201,7 +201,7 @@ private slots:
         QVERIFY(!abierta(e, "W_Vitae3"));
         QVERIFY(abierta(e, "W_Vitae2"));
         QCOMPARE(unaFila(QStringLiteral("Select Tipo,Lugar,Puesto,Fecha_1,Fecha_2,secuencia From Trabajo")),
-                 QStringLiteral("TRA|CONACYT|ANALISTA|01/02/2000|30/04/2003|1"));
+                 QStringLiteral("TRA|INSTITUTO DEL BAJÍO|ANALISTA|01/02/2000|30/04/2003|1"));
     }
 };
 

@@ -6,20 +6,22 @@
 #include "platform/Esquema.h"
 #include "platform/Manifiesto.h"
 #include "platform/paradox/Paradox.h"
-#include "platform/volumenes/Volumenes.h"
 #include "reports/Reportes.h"
 #include "review/Revision.h"
 #include "shell/U_inicial.h"
 #include "support/Cli.h"
 #include "support/Entorno.h"
+#include "support/Memoria.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -78,20 +80,6 @@ void dana(const QString &medio, const QString &dano)
         f.write(Manifiesto::huella(d.filePath(S("Aval.db"))).toLatin1() + "  Aval.db\n");
     }
 }
-
-// Unidad a: removible (el medio) y c: fija.
-struct Memoria {
-    QTemporaryDir dir;
-    Memoria()
-    {
-        auto v = std::make_unique<VolumenesSimulados>(dir.path());
-        v->agrega(u'a', true);
-        v->agrega(u'c', false);
-        Volumenes::instala(std::move(v));
-    }
-    ~Memoria() { Volumenes::instala(nullptr); }
-    QString raiz() const { return dir.path() + S("/a"); }
-};
 
 } // namespace
 
@@ -240,12 +228,14 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto *d = qobject_cast<TW_Recupera *>(QApplication::activeModalWidget());
             QVERIFY(d);
-            d->Btn_Verificar->click();
+            const auto cierra = qScopeGuard([d] { d->reject(); });   // también si algo falla
+            QTest::keyClick(d->DriveComboBox1, Qt::Key_Return);   // sólo con el teclado
             memo = d->Memo1->toPlainText();
             recuperable = d->Btn_Recuperar->isEnabled();
-            d->Btn_Recuperar->click();
-            if (d->isVisible())
-                d->reject();
+            if (recuperable) {
+                QCOMPARE(d->focusWidget(), d->Btn_Recuperar);
+                QTest::keyClick(d->Btn_Recuperar, Qt::Key_Space);
+            }
         });
         panel->btn_Recuperar->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

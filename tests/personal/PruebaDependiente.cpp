@@ -1,4 +1,5 @@
 #include "personal/Ayuda.h"
+#include "platform/Reloj.h"
 #include "shell/U_Mod.h"
 
 using namespace Ayuda;
@@ -147,9 +148,11 @@ private slots:
     {
         Entorno e(true);
         QWidget *w = dependiente(e, QStringLiteral("ACT"), 0);
+        control(w, "Btn_Siguiente")->setFocus();   // pulsado con el teclado
         pulsa(w, "Btn_Siguiente");
         QCOMPARE(Tipo_Actual, QStringLiteral("ACC"));
         QVERIFY(!visible(w, "Deps"));
+        QCOMPARE(w->focusWidget(), control(w, "Nombre_1"));   // el lector anuncia el primer campo
         nombres(w, QStringLiteral("TÍA"), QStringLiteral("ROSAS"));
         pulsa(w, "Btn_Anterior");
         QCOMPARE(Entorno::cuenta(QStringLiteral("Persona"), QStringLiteral("Tipo='ACC'")), 1);
@@ -174,20 +177,34 @@ private slots:
     }
 
     // Una fecha que no existe no llega a la tabla: se propone la de hoy y la ventana no sigue.
+    // Con el reloj fuera de 1900-2020 no se propone nada y la fecha no tecleada se guarda nula.
+    void fechaImposibleAlGuardar_data()
+    {
+        QTest::addColumn<QDate>("hoy");
+        QTest::addColumn<QString>("propuesta");
+        QTest::addColumn<QString>("guardada");   // condición sobre Fec_nac
+        QTest::newRow("reloj en 2004") << QDate(2004, 3, 15) << "15/03/2004" << "Fec_nac='15/03/2004'";
+        QTest::newRow("reloj en 2026") << QDate(2026, 12, 8) << "  /  /    " << "Fec_nac Is Null";
+    }
     void fechaImposibleAlGuardar()
     {
+        QFETCH(QDate, hoy);
+        QFETCH(QString, propuesta);
+        QFETCH(QString, guardada);
         Entorno e(true);
+        Reloj::fija(QDateTime(hoy, QTime(10, 30)));
         QWidget *w = dependiente(e, QStringLiteral("ACT"), 0);
+        QCOMPARE(texto(w, "Fec_nac"), propuesta);
         nombres(w, QStringLiteral("ANA"));
         escribe(w, "Fec_nac", QStringLiteral("31022000"));
         opcion(w, "Deps", 1);
         QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 0);
-        QCOMPARE(texto(w, "Fec_nac"), QStringLiteral("15/03/2004"));
+        QCOMPARE(texto(w, "Fec_nac"), propuesta);
         QCOMPARE(texto(w, "Nombre_1"), QStringLiteral("ANA"));
         QCOMPARE(etiqueta(w, "L_Dependiente"), QStringLiteral("Datos del cónyuge:"));
         QCOMPARE(marcada(w, "Deps"), 0);   // la casilla marcada es la que se muestra
         opcion(w, "Deps", 1);
-        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona"), QStringLiteral("Tipo='CGE' And Fec_nac='15/03/2004'")), 1);
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona"), QStringLiteral("Tipo='CGE' And ") + guardada), 1);
     }
 
     void fechaAlSalir_data()
@@ -222,6 +239,11 @@ private slots:
         Entorno e(true);
         Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (1,'YO','SOL')"));
         QWidget *w = dependiente(e, QStringLiteral("AVA"));
+        // "Guardar" con el aval en blanco no guarda nada y no abre sus ligas.
+        pulsa(w, "Btn_Guardar");
+        for (const char *b : {"Btn_Direccion", "Btn_Predio", "Referencias"})
+            QVERIFY2(!control(w, b)->isEnabled(), b);
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona"), QStringLiteral("Tipo='AVA'")), 0);
         nombres(w, QStringLiteral("JUAN"), QStringLiteral("GARZA"));
         opcion(w, "Edo_Civil", 0);
         entra(w, "RFC_Aval");
@@ -232,6 +254,7 @@ private slots:
         QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Edo_civil,RFC From Persona Where Tipo='AVA'")),
                  (QList<QVariantList>{{2, QStringLiteral("C"), QStringLiteral("GAJ040315")}}));
 
+        control(w, "Referencias")->setFocus();
         pulsa(w, "Referencias");
         auto *deps = control<QGroupBox>(w, "Deps");
         QCOMPARE(deps->title(), QStringLiteral("Referencias Personales"));
@@ -240,6 +263,7 @@ private slots:
         QCOMPARE(control<QAbstractButton>(w, "Deps_3")->text(), QStringLiteral("Cuatro"));
         QVERIFY(!w->findChild<QWidget *>(QStringLiteral("Deps_4")));
         QCOMPARE(etiqueta(w, "L_Dependiente"), QStringLiteral("Avisar en caso de emergencia"));
+        QCOMPARE(w->focusWidget(), control(w, "Nombre_1"));
         QVERIFY(!visible(w, "RFC_Aval"));
         QVERIFY(!visible(w, "Btn_Predio"));
         QVERIFY(visible(w, "Btn_Direccion"));

@@ -1,4 +1,5 @@
 #include "personal/Ayuda.h"
+#include "platform/Reloj.h"
 #include "shell/U_Mod.h"
 
 #include <QMdiArea>
@@ -209,8 +210,13 @@ private slots:
         marco(e);
         QWidget *d = abre(QStringLiteral("W_DirAct"), QStringLiteral("ACC"));
         escribe(d, "Calle", QStringLiteral("REFORMA"));
+        QVERIFY(elige(d, "CB_Estado", QStringLiteral("Jalisco")));
+        QVERIFY(control(d, "Add_Cd")->isEnabled() && control(d, "Add_Mpio")->isEnabled());
         e.dialogos().siguienteRespuesta(true);
         pulsa(d, "Btn_Sig");
+        // Lo habilitado para el estado nacional no pasa al extranjero: agregar pide el país,
+        // y agregar una ciudad, el estado.
+        QVERIFY(!control(d, "Add_Cd")->isEnabled() && !control(d, "Add_Mpio")->isEnabled());
         QCOMPARE(ventana("W_DirAct"), d);
         QCOMPARE(Tipo_Actual, QStringLiteral("EXT"));
         QCOMPARE(etiqueta(d, "L_DirTipo"), QStringLiteral("Domicilio en el extranjero"));
@@ -219,8 +225,10 @@ private slots:
         QCOMPARE((QStringList{etiqueta(d, "L_Edo"), etiqueta(d, "L_Cd"), etiqueta(d, "L_Mpio")}),
                  (QStringList{QStringLiteral("Pais"), QStringLiteral("Estado"), QStringLiteral("Ciudad")}));
         QVERIFY(elige(d, "CB_Estado", QStringLiteral("Estados Unidos")));
+        QVERIFY(control(d, "Add_Cd")->isEnabled() && !control(d, "Add_Mpio")->isEnabled());
         const QString estado = control<QComboBox>(d, "CB_Ciudad")->itemText(0);
         QVERIFY(elige(d, "CB_Ciudad", estado));
+        QVERIFY(control(d, "Add_Mpio")->isEnabled());
         QVERIFY(control<QComboBox>(d, "CB_Municipio")->count() > 0);
         escribe(d, "Calle", QStringLiteral("MAIN ST"));
         pulsa(d, "Btn_Atras");
@@ -285,35 +293,49 @@ private slots:
         QCOMPARE(e.dialogos().textos(), avisa ? QStringList{QStringLiteral("No es formato de correo electronico")} : QStringList());
     }
 
+    // Con el reloj fuera de 1900-2020 no se propone nada: el campo queda vacío y se guarda nulo.
     void fechaCorrespondencia_data()
     {
+        QTest::addColumn<QDate>("hoy");
         QTest::addColumn<QString>("tecleado");
         QTest::addColumn<QString>("queda");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("válida") << "29022004" << "29/02/2004" << "";
-        QTest::newRow("31 de abril") << "31042004" << "15/03/2004" << "";   // no es una fecha: sin mensaje
-        QTest::newRow("29 de febrero de 1900") << "29021900" << "15/03/2004" << "";
-        QTest::newRow("2021") << "01012021" << "15/03/2004"
-                              << "La fecha que ingreso tiene un error en el año, el sistema no tiene contemplado el año Es permitido de 1900 a 2020";
-        QTest::newRow("incompleta") << "12" << "15/03/2004" << "";
-        QTest::newRow("vacía") << "" << "15/03/2004" << "";
+        const QString anio = QStringLiteral("La fecha que ingreso tiene un error en el año, el sistema no tiene contemplado el año Es permitido de 1900 a 2020");
+        const QDate d2004(2004, 3, 15), d2026(2026, 12, 8);
+        QTest::newRow("válida") << d2004 << "29022004" << "29/02/2004" << "";
+        QTest::newRow("31 de abril") << d2004 << "31042004" << "15/03/2004" << "";   // no es una fecha: sin mensaje
+        QTest::newRow("29 de febrero de 1900") << d2004 << "29021900" << "15/03/2004" << "";
+        QTest::newRow("2021") << d2004 << "01012021" << "15/03/2004" << anio;
+        QTest::newRow("incompleta") << d2004 << "12" << "15/03/2004" << "";
+        QTest::newRow("vacía") << d2004 << "" << "15/03/2004" << "";
+        QTest::newRow("reloj en 2026: válida") << d2026 << "29022004" << "29/02/2004" << "";
+        QTest::newRow("reloj en 2026: 2021") << d2026 << "01012021" << "  /  /    " << anio;
+        QTest::newRow("reloj en 2026: ilegible") << d2026 << "31042004" << "  /  /    " << "";
+        QTest::newRow("reloj en 2026: vacía") << d2026 << "" << "  /  /    " << "";
     }
     void fechaCorrespondencia()
     {
+        QFETCH(QDate, hoy);
         QFETCH(QString, tecleado);
         QFETCH(QString, queda);
         QFETCH(QString, mensaje);
         Entorno e(true);
-        Entorno::sql(QStringLiteral("Insert into General (Clave,Fec_Correspondencia) values (1,'10/10/2003')"));
+        Reloj::fija(QDateTime(hoy, QTime(10, 30)));
+        // Fuera de los años aceptados, sin fecha guardada tampoco se propone la de hoy.
+        const bool fuera = hoy.year() > 2020;
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Fec_Correspondencia) values (1,:f)"),
+                     {{QStringLiteral("f"), fuera ? QVariant() : QVariant(QStringLiteral("10/10/2003"))}});
         marco(e);
         QWidget *d = abre(QStringLiteral("W_DirAct"), QStringLiteral("ACT"));
-        QCOMPARE(texto(d, "Fec_Corresp"), QStringLiteral("10/10/2003"));
+        QCOMPARE(texto(d, "Fec_Corresp"), fuera ? QStringLiteral("  /  /    ") : QStringLiteral("10/10/2003"));
         escribe(d, "Fec_Corresp", tecleado);
         sal(d, "Fec_Corresp");
         QCOMPARE(texto(d, "Fec_Corresp"), queda);
         QCOMPARE(e.dialogos().textos(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
         pulsa(d, "Btn_Sig");
-        QCOMPARE(Entorno::valor(QStringLiteral("Select Fec_Correspondencia From General")).toString(), queda);
+        const QVariant guardada = Entorno::valor(QStringLiteral("Select Fec_Correspondencia From General"));
+        QCOMPARE(guardada.toString(), queda.trimmed() == u"/  /" ? QString() : queda);
+        QCOMPARE(guardada.isNull(), queda.trimmed() == u"/  /");
     }
 
     // Un error de la base al guardar se avisa en español, la ventana sigue y nada se pierde.

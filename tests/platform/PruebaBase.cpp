@@ -221,6 +221,11 @@ private slots:
         // Suelto el cerrojo (el programa se cerró), la otra carpeta ya se puede crear.
         Base::abre(e.carpeta());
         QCOMPARE(corre({QStringLiteral("crea"), QStringLiteral("--tablas"), otra.path()}).codigo, 0);
+        // Crear otra carpeta desde este proceso no suelta la que tiene abierta.
+        QTemporaryDir tercera;
+        Base::crea(tercera.path());
+        QVERIFY(QFileInfo::exists(e.carpeta() + QStringLiteral("/solicitud.lock")));
+        QVERIFY(!QFileInfo::exists(tercera.path() + QStringLiteral("/solicitud.lock")));
         // Sin HOME la carpeta predeterminada no lleva doble diagonal.
         const QByteArray xdg = qgetenv("XDG_DATA_HOME"), home = qgetenv("HOME");
         qunsetenv("XDG_DATA_HOME");

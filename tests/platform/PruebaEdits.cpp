@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("cabe justo") << "ABCDEFGH" << 8 << "ñÁ" << "ABCDEFGHñÁ" << 10;
         QTest::newRow("ajenos no cuentan") << "ABCDEFGH" << 8 << QStringLiteral("\u4e2dé") << "ABCDEFGHé" << 9;
         QTest::newRow("texto entero") << "" << -1 << "0123456789ABC" << "0123456789" << -1;
+        QTest::newRow("tabulador pegado") << "AB" << 2 << "x\ty" << "ABx y" << 5;
     }
     void memoConLargoMaximo()
     {

@@ -5,6 +5,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +21,31 @@ QStringList textos(const Informe::Pagina &p, const QString &origen)
     for (const Primitiva *x : p.todasDeOrigen(origen))
         r << x->texto.trimmed();
     return r;
+}
+
+int hojaSinCuerpo(const Informe::Documento &d)
+{
+    if (d.paginas.size() < 2)
+        return -1;
+    const QRegularExpression numero(QStringLiteral("^Página: \\d+$"));
+    QSet<QString> comunes;
+    for (const QString &t : d.paginas.first().textos())
+        comunes.insert(t.simplified());
+    for (const Informe::Pagina &p : d.paginas) {
+        QSet<QString> estos;
+        for (const QString &t : p.textos())
+            estos.insert(t.simplified());
+        comunes &= estos;
+    }
+    for (int i = 0; i < d.paginas.size(); ++i) {
+        bool propio = false;
+        for (const QString &t : d.paginas.at(i).textos())
+            if (!comunes.contains(t.simplified()) && !numero.match(t.simplified()).hasMatch())
+                propio = true;
+        if (!propio)
+            return i;
+    }
+    return -1;
 }
 
 QString unido(const Informe::Pagina &p, const QString &origen) { return textos(p, origen).join(u' ').simplified(); }

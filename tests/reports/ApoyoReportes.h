@@ -23,6 +23,10 @@ inline QString texto(const Informe::Pagina &p, const QString &origen) { return v
 // Las partes impresas de un elemento en una página, unidas con un blanco y normalizadas.
 QString unido(const Informe::Pagina &p, const QString &origen);
 
+// Primera hoja (desde 0) sin nada propio: sólo lo que traen todas las hojas (encabezado y
+// pie) y su número de página; -1 si no hay ninguna. Con una sola hoja, -1.
+int hojaSinCuerpo(const Informe::Documento &d);
+
 // Dónde aparece por primera vez un texto: (página desde 0, arriba de su caja); página -1 si
 // no aparece.
 std::pair<int, double> lugar(const Informe::Documento &d, const QString &texto);

@@ -96,7 +96,7 @@ private slots:
         // Hoja dos: la declaración completa, el nombre para la firma y el número de hoja.
         const QString t2 = h2.contenido();
         QVERIFY(!t2.contains(QStringLiteral("Datos Generales")));
-        QVERIFY(t2.startsWith(QStringLiteral("15/03/2004\nTALVERO.")));
+        QVERIFY(t2.startsWith(QStringLiteral("15/03/2004\nBORRADOR\nTALVERO.")));
         for (const char *s : {"PRESENTE.", "acepto expresamente lo siguiente:", "1. Sujetarme a las bases", "2. Que TALVERO cancele",
                               "3. Que la entrega de mi documentación", "4. Que concursaré únicamente", "5. Informar a TALVERO",
                               "6. Que el expediente de mi solicitud pasa a ser propiedad de TALVERO"})
@@ -139,7 +139,9 @@ private slots:
         TR_DatGrales r;
         const Informe::Documento d = r.Documento();
         QCOMPARE(texto(d.paginas.at(0), "L_Borrador"), leyenda);
-        QVERIFY(!d.paginas.at(1).contenido().contains(QStringLiteral("BORRADOR")));
+        // La declaración dice "BORRADOR" también; cerrada, no lleva leyenda.
+        QCOMPARE(texto(d.paginas.at(1), "L_Borrador2"), leyenda == u"BORRADOR" ? leyenda : QString());
+        QCOMPARE(d.paginas.at(1).contenido().count(QStringLiteral("BORRADOR")), leyenda == u"BORRADOR" ? 1 : 0);
     }
 
     void programaSegunConvocatoria_data()
@@ -290,6 +292,8 @@ private slots:
         QVERIFY(p.contenido().contains(QStringLiteral("ATENTAMENTE")));
         QVERIFY(!p.deOrigen(QStringLiteral("FirmaNombre")));
         QCOMPARE(texto(p, "Pagina"), QStringLiteral("Página: 1"));
+        // La única hoja de un borrador no parece final.
+        QCOMPARE(texto(p, "L_Borrador2"), QStringLiteral("BORRADOR"));
         QVERIFY(dentroDelMarco(p));
     }
 
@@ -337,6 +341,14 @@ private slots:
         const QString falta = ApoyoReportes::faltan(plano, buscados, t);
         QVERIFY2(falta.isEmpty(), qPrintable(falta));
         QVERIFY(!plano.contains(QStringLiteral("BORRADOR")));
+
+        // Cambiada después de la última revisión, la herramienta no la imprime como final
+        // aunque Cerrar siga en "S": revisa antes, como Administración, sin escribir.
+        Entorno::sql(QStringLiteral("Delete From Beca"));
+        const auto borrador = ApoyoReportes::imprimePdf(QStringLiteral("generales"), e.carpeta());
+        QCOMPARE(borrador.cli.codigo, 0);
+        QCOMPARE(borrador.texto.count(QStringLiteral("BORRADOR")), borrador.texto.count(u'\f'));
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Cerrar From General")).toString(), QStringLiteral("S"));
     }
 };
 

@@ -74,7 +74,12 @@ private slots:
             const Primitiva *firma = p.busca(QStringLiteral("FIRMA DEL SOLICITANTE.  "));
             QVERIFY(firma && firma->caja.top() > 260 && firma->caja.right() > 190);
             QVERIFY(dentroDelMarco(p));
+            // Sin revisión que la cierre, cada hoja es un borrador.
+            QCOMPARE(valor(p, "L_Borrador"), QStringLiteral("BORRADOR"));
         }
+        Entorno::sql(QStringLiteral("Update General Set Cerrar='S'"));
+        for (const Informe::Pagina &p : TW_Quiral().Documento().paginas)
+            QVERIFY(!p.contenido().contains(QStringLiteral("BORRADOR")));
         const Informe::Pagina &h1 = d.paginas.at(0), &h2 = d.paginas.at(1);
         for (const QString &s : kHojaAval)
             QVERIFY2(h1.busca(s), qPrintable(s));

@@ -77,9 +77,9 @@ private slots:
         QTest::newRow("casada con cónyuge sin nombre")
             << true << QStringList{"Update Persona Set Nombre_1=NULL Where Tipo='CGE'"}
             << QStringList{kReporte, "No puede tener Estado Civil de Casado y no tener Cónyuge"} << false;
+        // El cónyuge que no viaja se borra de los dependientes: no es una contradicción.
         QTest::newRow("casada sin renglón de cónyuge")
-            << false << QStringList{"Update Persona Set Edo_civil='C' Where Tipo='SOL'"}
-            << QStringList{kReporte, "No puede tener Estado Civil de Casado y no tener Cónyuge"} << false;
+            << false << QStringList{"Update Persona Set Edo_civil='C' Where Tipo='SOL'"} << QStringList{kSinInc} << true;
         QTest::newRow("sexo de un hijo") << true << QStringList{"Update Persona Set Sexo='X' Where Tipo='HJ2'"}
                                          << QStringList{kReporte, "El Campo de Sexo para Dependientes sólo puede ser F o M"} << false;
         QTest::newRow("sexo de una persona sin nombre no cuenta")
@@ -134,9 +134,11 @@ private slots:
                                              << QStringList{kReporte, "Faltaron Datos en su Domicilio Particular"} << false;
         QTest::newRow("domicilio con estado 0") << true << QStringList{"Update Domicilio Set Estado_Clave=0 Where Tipo='ACT'"}
                                                 << QStringList{kReporte, "Faltaron Datos en su Domicilio Particular"} << false;
-        QTest::newRow("domicilio con ciudad nula pasa")
-            << true << QStringList{"Update Domicilio Set Ciudad_Clave=NULL,Estado_Clave=NULL Where Tipo='ACT'"}
-            << QStringList{kSinInc} << true;
+        QTest::newRow("domicilio guardado sin escribir nada")
+            << true << QStringList{"Update Domicilio Set Calle='S/C',Ciudad_Clave=NULL,Estado_Clave=NULL,Pais_Clave=NULL Where Tipo='ACT'"}
+            << QStringList{kReporte, "Faltaron Datos en su Domicilio Particular"} << false;
+        QTest::newRow("domicilio con ciudad nula") << true << QStringList{"Update Domicilio Set Ciudad_Clave=NULL Where Tipo='ACT'"}
+                                                   << QStringList{kReporte, "Faltaron Datos en su Domicilio Particular"} << false;
         QTest::newRow("sin domicilio particular") << true << QStringList{"Delete from Domicilio Where Tipo='ACT'"}
                                                   << QStringList{kReporte, "Faltaron Datos en su Domicilio Particular"} << false;
         QTest::newRow("familiar sin nombre ni apellido")
@@ -146,6 +148,9 @@ private slots:
                                                       << QStringList{kSinInc} << true;
         QTest::newRow("domicilio del familiar con ciudad 0")
             << true << QStringList{"Update Domicilio Set Ciudad_Clave=0 Where Tipo='ACC'"}
+            << QStringList{kReporte, "Faltaron Datos en el Domicilio del Familiar a Avisar en caso de Accidente"} << false;
+        QTest::newRow("domicilio del familiar sin estado")
+            << true << QStringList{"Update Domicilio Set Estado_Clave=NULL Where Tipo='ACC'"}
             << QStringList{kReporte, "Faltaron Datos en el Domicilio del Familiar a Avisar en caso de Accidente"} << false;
 
         // Datos generales.

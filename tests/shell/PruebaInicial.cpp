@@ -6,10 +6,15 @@
 #include "support/Entorno.h"
 #include "support/Pruebas.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -53,7 +58,7 @@ private slots:
                            B{"SB_Admon", "Administración", "Administración", true}, B{"SB_Salir", "Salir", "Salir", true}}) {
             QToolButton *t = boton(w, b.nombre);
             QVERIFY2(t, b.nombre);
-            QCOMPARE(t->text(), QString::fromUtf8(b.texto));
+            QCOMPARE(QString(t->text()).remove(u'&'), QString::fromUtf8(b.texto));   // sólo se agrega el atajo
             QCOMPARE(t->toolTip(), QString::fromUtf8(b.ayuda));
             QCOMPARE(t->isVisible(), b.visible);
             QCOMPARE(t->isEnabled(), b.visible);
@@ -169,6 +174,44 @@ private slots:
     {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+        // El diálogo de "Guardar PDF…" es el de Qt, en español hasta en el tipo de una carpeta.
+        QVERIFY(QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs));
+        QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Carpeta"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("&Nombre de fichero:"));
+    }
+
+    // Desde dentro de una ventana: Alt y la letra subrayada pulsan el botón de la barra (con las
+    // mismas compuertas), Ctrl+Tab cambia de ventana, Ctrl+F4 cierra la activa y Enter pulsa el
+    // botón enfocado.
+    void atajosDelMarco()
+    {
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        w->showMaximized();   // con la barra entera a la vista, como al arrancar
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget *generales = w->Forma(QStringLiteral("W_Generales"));
+        auto pulsa = [w](Qt::Key tecla, Qt::KeyboardModifiers mod, const char *activa) {
+            QTest::keyClick(w, tecla, mod);
+            QTest::qWait(200);   // el atajo de un botón lo pulsa con su animación
+            QMdiSubWindow *sub = w->areaMdi()->activeSubWindow();
+            return sub && !sub->isHidden() && sub->widget()->objectName() == QLatin1String(activa);
+        };
+        QVERIFY(pulsa(Qt::Key_A, Qt::AltModifier, "W_Generales"));
+        QCOMPARE(e.dialogos().textos(), QStringList{QStringLiteral("Debe de elegir primero la convocatoria en datos generales")});
+        QVERIFY(pulsa(Qt::Key_D, Qt::AltModifier, "W_Admon"));
+        QVERIFY(pulsa(Qt::Key_Tab, Qt::ControlModifier, "W_Generales"));
+        QVERIFY(pulsa(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "W_Admon"));
+        QVERIFY(pulsa(Qt::Key_G, Qt::AltModifier, "W_Admon"));   // ya abierta: nada cambia
+        QVERIFY(pulsa(Qt::Key_F4, Qt::ControlModifier, "W_Generales"));
+        QVERIFY(pulsa(Qt::Key_D, Qt::AltModifier, "W_Admon"));
+        w->Forma(QStringLiteral("W_Admon"))->findChild<QPushButton *>(QStringLiteral("Btn_Salir"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+        QVERIFY(!w->Forma(QStringLiteral("W_Admon")) && generales->isVisible());
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,482)"));
+        QVERIFY(pulsa(Qt::Key_C, Qt::AltModifier, "W_Vitae1"));
+        pulsa(Qt::Key_S, Qt::AltModifier, "");
+        QVERIFY(!w->isVisible());
     }
 
     void salirCierraSinPreguntar()

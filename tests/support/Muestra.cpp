@@ -46,14 +46,14 @@ void general()
              {"Fec_Correspondencia", QStringLiteral("31/12/2004")}, {"Expbecaant", 0}, {"Expbecacony", 0},
              {"Solbecacony", QStringLiteral("N")}, {"EGEL", 0}, {"Subdisciplina", QStringLiteral("INGENIERÍA DE PROCESOS")},
              {"Grado_ini", 25}, {"Grado_fin", 25}, {"Area", 7}, {"Disciplina", 175}, {"Curso", 0},
-             // Como los deja la ventana de motivos: un renglón vacío y luego el texto
-             // (sólo a-z pasan a mayúsculas).
-             {"Motivos_A", QStringLiteral("\nDESEO CONTINUAR MI DOCTORADO EN INGENIERíA QUíMICA, EN EL ÁREA DE "
-                                          "DISEñO DE PROCESOS, DONDE TENGO CINCO AñOS DE EXPERIENCIA.")},
-             {"Motivos_B", QStringLiteral("\nLAS INSTITUCIONES ELEGIDAS TIENEN GRUPOS DE INVESTIGACIóN RECONOCIDOS "
-                                          "EN CATáLISIS Y SIMULACIóN; EN MéXICO NO HAY UN PROGRAMA EQUIVALENTE.")},
-             {"Motivos_C", QStringLiteral("\nAL TERMINAR VOLVERé A LA UNIVERSIDAD DE GUADALAJARA PARA FORMAR UN "
-                                          "GRUPO DE INGENIERíA DE PROCESOS CON LA INDUSTRIA DE LA REGIóN.")},
+             // Como los deja la ventana de motivos: un renglón vacío y luego el texto en
+             // mayúsculas, acentos y ñ incluidos.
+             {"Motivos_A", QStringLiteral("\nDESEO CONTINUAR MI DOCTORADO EN INGENIERÍA QUÍMICA, EN EL ÁREA DE "
+                                          "DISEÑO DE PROCESOS, DONDE TENGO CINCO AÑOS DE EXPERIENCIA.")},
+             {"Motivos_B", QStringLiteral("\nLAS INSTITUCIONES ELEGIDAS TIENEN GRUPOS DE INVESTIGACIÓN RECONOCIDOS "
+                                          "EN CATÁLISIS Y SIMULACIÓN; EN MÉXICO NO HAY UN PROGRAMA EQUIVALENTE.")},
+             {"Motivos_C", QStringLiteral("\nAL TERMINAR VOLVERÉ A LA UNIVERSIDAD DE GUADALAJARA PARA FORMAR UN "
+                                          "GRUPO DE INGENIERÍA DE PROCESOS CON LA INDUSTRIA DE LA REGIÓN.")},
              {"Motivos_D", kNulo}, {"Expediente_Sni", 12345}, {"FechaIni_Sni", QStringLiteral("01/01/2001")},
              {"FechaFin_Sni", QStringLiteral("31/12/2003")}, {"Cerrar", kNulo}});
 }

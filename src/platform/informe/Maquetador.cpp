@@ -39,6 +39,16 @@ struct Renglon {
 
 double aMm(double unidades) { return unidades / kUnidadesPorMm; }
 
+// ¿Hay algo que se lea en las piezas? Texto, texto rico o imagen; una raya o un recuadro
+// solos no hacen una hoja.
+bool conTinta(const QList<Pieza> &piezas)
+{
+    for (const Pieza &p : piezas)
+        if (!p.reserva && p.p.tipo != Primitiva::Tipo::Linea && p.p.tipo != Primitiva::Tipo::Rectangulo)
+            return true;
+    return false;
+}
+
 // Parte un párrafo en renglones con QTextLayout.
 void parteParrafo(const QString &parrafo, const QFont &f, double anchoU, QList<Renglon> &r)
 {
@@ -144,6 +154,7 @@ private:
     void abrePagina();
     void cierraPagina();
     void nuevaPagina();
+    void empiezaHoja();
     void emite(const QList<Pieza> &piezas, double y);
     void coloca(Instancia in);
     double corte(const Instancia &in, double espacio) const;
@@ -156,7 +167,8 @@ private:
     QString m_fecha, m_hora;
     double m_y = 0;
     double m_limite = 0;
-    bool m_cuerpoVacio = true;
+    double m_cuerpoArriba = 0;   // donde empieza el cuerpo, bajo el encabezado de página
+    bool m_cuerpoVacio = true;   // nada que se lea en el cuerpo de esta hoja todavía
 };
 
 // --- Ejecución de una banda -----------------------------------------------------------------------
@@ -341,6 +353,8 @@ Instancia Maquetador::instancia(const Banda &b)
 
 void Maquetador::emite(const QList<Pieza> &piezas, double y)
 {
+    if (conTinta(piezas))
+        m_cuerpoVacio = false;
     Pagina &pg = m_doc.paginas.last();
     for (const Pieza &pz : piezas) {
         if (pz.reserva)
@@ -372,6 +386,7 @@ void Maquetador::abrePagina()
         emite(in.piezas, m_y);
         m_y += in.alto;
     }
+    m_cuerpoArriba = m_y;
     m_cuerpoVacio = true;
 }
 
@@ -387,6 +402,15 @@ void Maquetador::nuevaPagina()
 {
     cierraPagina();
     abrePagina();
+}
+
+// Una banda que empieza hoja: en una hoja sin nada que se lea, empieza ahí mismo, arriba.
+void Maquetador::empiezaHoja()
+{
+    if (m_cuerpoVacio)
+        m_y = m_cuerpoArriba;
+    else
+        nuevaPagina();
 }
 
 // Mayor posición de corte <= espacio que no parte ninguna figura indivisible y deja algo
@@ -424,8 +448,12 @@ void Maquetador::coloca(Instancia in)
         if (in.alto <= espacio + kEps) {
             emite(in.piezas, m_y);
             m_y += in.alto;
-            m_cuerpoVacio = false;
             return;
+        }
+        // Lo que no se lee no ocupa la hoja: sin nada visible, la banda empieza arriba.
+        if (m_cuerpoVacio && m_y > m_cuerpoArriba + kEps) {
+            m_y = m_cuerpoArriba;
+            continue;
         }
         // Una banda sin texto que crece no se parte: pasa entera a la página siguiente.
         if (!in.divisible && !m_cuerpoVacio) {
@@ -441,7 +469,6 @@ void Maquetador::coloca(Instancia in)
             // No cabe ni en una página vacía y no se puede partir: sale entera.
             emite(in.piezas, m_y);
             m_y += in.alto;
-            m_cuerpoVacio = false;
             return;
         }
         QList<Pieza> aqui, resto;
@@ -468,7 +495,11 @@ void Maquetador::coloca(Instancia in)
             }
         }
         emite(aqui, m_y);
-        m_cuerpoVacio = false;
+        // El blanco del final de la banda (o una raya sola) no abre una hoja sin nada que leer.
+        if (!conTinta(resto)) {
+            m_y = m_limite;
+            return;
+        }
         in.piezas = resto;
         in.alto -= c;
         nuevaPagina();
@@ -482,8 +513,8 @@ void Maquetador::imprimeBloque(const std::deque<Banda> &bandas, size_t i, size_t
     auto unaVez = [&](bool conEncabezado) {
         if (!b.seImprime())
             return false;
-        if (b.fuerzaPagina() && !m_cuerpoVacio)
-            nuevaPagina();
+        if (b.fuerzaPagina())
+            empiezaHoja();
         Instancia in = instancia(b);
         if (conEncabezado && encabezado && encabezado->seImprime()) {
             // El encabezado de sección va pegado a lo primero de su primera fila.
@@ -513,8 +544,8 @@ void Maquetador::imprimeBloque(const std::deque<Banda> &bandas, size_t i, size_t
             const Banda &hija = bandas.at(h);
             if (!hija.seImprime())
                 continue;
-            if (hija.fuerzaPagina() && !m_cuerpoVacio)
-                nuevaPagina();
+            if (hija.fuerzaPagina())
+                empiezaHoja();
             coloca(instancia(hija));
         }
         return true;

@@ -44,11 +44,6 @@ struct CierraArchivo {
 };
 using Archivo = std::unique_ptr<FILE, CierraArchivo>;
 
-Archivo abreArchivo(const QString &ruta, const char *modo)
-{
-    return Archivo(std::fopen(QFile::encodeName(ruta).constData(), modo));
-}
-
 // Documento de pxlib. El FILE lo maneja quien lo abrió; el documento sólo lo usa.
 class Documento {
 public:
@@ -452,6 +447,27 @@ QString fechaDeDia(long dias)
     throw ErrorBase(QStringLiteral("No se pudo leer la tabla %1 de la entrega.").arg(QFileInfo(ruta).fileName()), detalle);
 }
 
+// El archivo entero en memoria, como FILE de sólo lectura que vive lo que `datos`: pxlib lee
+// registro por registro con fseek, y sobre un archivo en disco cada búsqueda vacía el búfer y
+// es una llamada al sistema.
+Archivo enMemoria(const QString &ruta, QByteArray &datos, const QString &archivoDb, bool byteDeMas = false)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        errorLectura(archivoDb, f.errorString());
+    datos = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        errorLectura(archivoDb, f.errorString());
+    if (byteDeMas)
+        datos.append('\0');
+    if (datos.isEmpty())
+        errorLectura(archivoDb, QStringLiteral("%1 está vacío").arg(QFileInfo(ruta).fileName()));
+    Archivo a(fmemopen(datos.data(), size_t(datos.size()), "rb"));
+    if (!a)
+        errorLectura(archivoDb, QString::fromLocal8Bit(std::strerror(errno)));
+    return a;
+}
+
 QVariant leeValor(const Documento &documento, char *dato, const Campo &c, const QString &ruta)
 {
     pxdoc_t *doc = documento.get();
@@ -565,12 +581,10 @@ QStringList escribeTabla(const Esquema::Tabla &t, const QString &carpetaDestino)
 TablaLeida leeTabla(const QString &archivoDb)
 {
     TablaLeida r;
-    Archivo fdb = abreArchivo(archivoDb, "rb");
-    if (!fdb)
-        errorLectura(archivoDb, QString::fromLocal8Bit(std::strerror(errno)));
+    QByteArray datosDb, datosPx, memosLeidos;
+    Archivo fdb = enMemoria(archivoDb, datosDb, archivoDb);
     // El índice y el .mb se sueltan después que la tabla que los usa.
-    QByteArray memosLeidos;
-    Archivo fmb;
+    Archivo fpx, fmb;
     Documento indice;
     Documento doc;
     if (PX_open_fp(doc.get(), fdb.get()) < 0)
@@ -595,7 +609,8 @@ TablaLeida leeTabla(const QString &archivoDb)
         const QString px = base + QStringLiteral(".px");
         if (!QFile::exists(px))
             errorLectura(archivoDb, QStringLiteral("falta el índice primario ") + px);
-        if (PX_open_file(indice.get(), QFile::encodeName(px).constData()) < 0 || PX_read_primary_index(indice.get()) < 0 ||
+        fpx = enMemoria(px, datosPx, archivoDb);
+        if (PX_open_fp(indice.get(), fpx.get()) < 0 || PX_read_primary_index(indice.get()) < 0 ||
             PX_add_primary_index(doc.get(), indice.get()) < 0)
             errorLectura(archivoDb, indice.detalle() + doc.detalle());
         r.conIndice = true;
@@ -603,14 +618,9 @@ TablaLeida leeTabla(const QString &archivoDb)
     if (memos && QFile::exists(base + QStringLiteral(".mb"))) {
         // pxlib 0.6.8 desborda su pila al recorrer los bloques de un .mb bien formado (de
         // tamaño múltiplo de 4 KB); con un byte de más omite ese recorrido, que la lectura no
-        // necesita. Se le da una copia en memoria así.
-        QFile f(base + QStringLiteral(".mb"));
-        if (!f.open(QIODevice::ReadOnly))
-            errorLectura(archivoDb, f.errorString());
-        memosLeidos = f.readAll();
-        memosLeidos.append('\0');
-        fmb.reset(fmemopen(memosLeidos.data(), size_t(memosLeidos.size()), "rb"));
-        if (!fmb || PX_set_blob_fp(doc.get(), fmb.get()) < 0)
+        // necesita. Se le da la copia en memoria así.
+        fmb = enMemoria(base + QStringLiteral(".mb"), memosLeidos, archivoDb, true);
+        if (PX_set_blob_fp(doc.get(), fmb.get()) < 0)
             errorLectura(archivoDb, doc.detalle());
     }
 

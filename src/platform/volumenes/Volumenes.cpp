@@ -112,6 +112,11 @@ bool Volumenes::rutaRemovible(const QString &raiz)
     return bajo(r, QStringLiteral("/media")) || bajo(r, QStringLiteral("/run/media")) || bajo(r, QStringLiteral("/mnt"));
 }
 
+bool Volumenes::entregable(const QString &raiz, bool soloLectura, bool escribible)
+{
+    return rutaRemovible(raiz) && !soloLectura && escribible;
+}
+
 QList<Volumenes::Unidad> Volumenes::asignaLetras(QList<Unidad> unidades)
 {
     std::stable_sort(unidades.begin(), unidades.end(), [](const Unidad &a, const Unidad &b) { return a.raiz < b.raiz; });
@@ -266,7 +271,7 @@ QList<Volumenes::Unidad> VolumenesSistema::unidades()
             continue;
         Unidad u;
         u.raiz = s.rootPath();
-        u.removible = rutaRemovible(u.raiz);
+        u.removible = entregable(u.raiz, s.isReadOnly(), QFileInfo(u.raiz).isWritable());
         u.nombre = s.name().isEmpty() ? (u.raiz == QStringLiteral("/") ? u.raiz : QFileInfo(u.raiz).fileName()) : s.name();
         lista << u;
     }

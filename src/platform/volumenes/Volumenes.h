@@ -1,7 +1,8 @@
 #pragma once
 // Unidades a las que se copia la entrega: la lista de unidades, su espacio libre y una copia
 // segura de archivos. En Linux los medios removibles montados bajo /media, /run/media o /mnt
-// hacen de unidades A: y B:; los demás volúmenes montados se listan con las letras siguientes.
+// en los que se puede escribir hacen de unidades A: y B:; los demás volúmenes montados (también
+// los de sólo lectura) se listan con las letras siguientes.
 // Las pruebas instalan VolumenesSimulados (carpetas temporales que hacen de unidades).
 #include "platform/ErrorBase.h"
 #include <QList>
@@ -14,7 +15,7 @@ public:
         QChar letra;             // 'a', 'b' (removibles), 'c', 'd'... (los demás)
         QString raiz;            // carpeta donde está montada
         QString nombre;          // etiqueta del volumen, o la carpeta si no tiene
-        bool removible = false;
+        bool removible = false;  // medio removible en el que se puede escribir: A: o B:
         QString texto() const;   // como en la lista de unidades: "a: [USB]"
     };
 
@@ -39,6 +40,8 @@ public:
     static QList<Unidad> asignaLetras(QList<Unidad> unidades);
     // ¿La carpeta es de un medio removible (bajo /media, /run/media o /mnt)?
     static bool rutaRemovible(const QString &raiz);
+    // ¿Se ofrece para la entrega? Removible, montado para escribir y con permiso de escribir.
+    static bool entregable(const QString &raiz, bool soloLectura, bool escribible);
 
     static Volumenes &actual();
     static void instala(std::unique_ptr<Volumenes> v);

@@ -300,6 +300,45 @@ private slots:
         QCOMPARE(d.paginas.at(2).textos(), QStringList({"ENCABEZADO", "hoja tres", "Página: 3"}));
     }
 
+    // Ninguna hoja lleva sólo encabezado y pie: ni el blanco del final de una banda que crece,
+    // ni una raya suya, ni una banda sin nada que leer abren hoja.
+    void ningunaHojaEnBlanco_data()
+    {
+        QTest::addColumn<double>("relleno");      // mm ocupados antes de la banda de resumen
+        QTest::addColumn<bool>("rellenoVisible");
+        QTest::addColumn<int>("hojaResumen");
+        // Cuerpo de 234.4 mm; el resumen mide 16 (título, texto hasta 7 + renglón, raya en 13).
+        QTest::newRow("cabe entera") << 234.4 - 16 << true << 0;
+        QTest::newRow("sólo el blanco final no cabe") << 234.4 - 14.5 << true << 0;
+        QTest::newRow("la raya y el blanco no caben") << 234.4 - 12 << true << 0;
+        QTest::newRow("no cabe el texto: pasa a la siguiente") << 234.4 - 5 << true << 1;
+        QTest::newRow("banda sin nada que leer antes") << 100.0 << false << 0;
+    }
+    void ningunaHojaEnBlanco()
+    {
+        QFETCH(double, relleno);
+        QFETCH(bool, rellenoVisible);
+        QFETCH(int, hojaResumen);
+        Entorno e;
+        Reporte r;
+        marcoDePagina(r);
+        r.banda(TipoBanda::Detalle, relleno).texto(0, 0, rellenoVisible ? QStringLiteral("relleno") : QString());
+        auto &res = r.banda(TipoBanda::Resumen, 16).nuevaPagina(!rellenoVisible);
+        res.texto(0, 2, QStringLiteral("Razones:")).llamado(QStringLiteral("titulo"));
+        res.texto(0, 7, QStringLiteral("corto"), 120).crece();
+        res.linea(0, 13, 120, 13);
+        r.banda(TipoBanda::Hija, 16).nuevaPagina().texto(0, 0, QStringLiteral("motivo B"));
+        const Documento d = r.maqueta();
+        QCOMPARE(d.paginas.size(), hojaResumen + 2);
+        QVERIFY(d.paginas.at(hojaResumen).busca(QStringLiteral("corto")));
+        QVERIFY(d.paginas.last().busca(QStringLiteral("motivo B")));
+        for (const Pagina &p : d.paginas)
+            QVERIFY2(p.textos().size() > 2, qPrintable(p.contenido()));
+        // Sin nada visible antes, el resumen que pide hoja nueva empieza arriba de la primera.
+        if (!rellenoVisible)
+            QCOMPARE(d.paginas.first().deOrigen(QStringLiteral("titulo"))->caja.top(), 10 + 15 + 2.0);
+    }
+
     void consultaMaestraVaciaNoImprimeNada()
     {
         Entorno e;

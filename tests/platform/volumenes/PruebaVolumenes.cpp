@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -47,20 +48,30 @@ private slots:
     {
         QTest::addColumn<QString>("raiz");
         QTest::addColumn<bool>("removible");
-        QTest::newRow("media") << "/media/ana/MEMORIA" << true;
-        QTest::newRow("run media") << "/run/media/ana/USB DISK" << true;
-        QTest::newRow("mnt") << "/mnt" << true;
-        QTest::newRow("mnt usb") << "/mnt/usb" << true;
-        QTest::newRow("raiz") << "/" << false;
-        QTest::newRow("home") << "/home" << false;
-        QTest::newRow("parecido") << "/mediateca" << false;
-        QTest::newRow("run") << "/run/user/1000" << false;
+        QTest::addColumn<bool>("soloLectura");
+        QTest::addColumn<bool>("escribible");
+        QTest::addColumn<bool>("entregable");
+        QTest::newRow("media") << "/media/ana/MEMORIA" << true << false << true << true;
+        QTest::newRow("run media") << "/run/media/ana/USB DISK" << true << false << true << true;
+        QTest::newRow("mnt") << "/mnt" << true << false << true << true;
+        QTest::newRow("mnt usb") << "/mnt/usb" << true << false << true << true;
+        QTest::newRow("raiz") << "/" << false << false << true << false;
+        QTest::newRow("home") << "/home" << false << false << true << false;
+        QTest::newRow("parecido") << "/mediateca" << false << false << true << false;
+        QTest::newRow("run") << "/run/user/1000" << false << false << true << false;
+        // Un disco del sistema montado sólo para leer, o del que no se tiene permiso, no es A:.
+        QTest::newRow("cd de sólo lectura") << "/media/cdrom" << true << true << false << false;
+        QTest::newRow("montado rw sin permiso") << "/mnt/sistema" << true << false << false << false;
     }
     void rutasRemovibles()
     {
         QFETCH(QString, raiz);
         QFETCH(bool, removible);
+        QFETCH(bool, soloLectura);
+        QFETCH(bool, escribible);
+        QFETCH(bool, entregable);
         QCOMPARE(Volumenes::rutaRemovible(raiz), removible);
+        QCOMPARE(Volumenes::entregable(raiz, soloLectura, escribible), entregable);
     }
 
     void soloDosRemoviblesSonAyB()
@@ -95,7 +106,7 @@ private slots:
             QVERIFY(!vistas.contains(u.letra));
             vistas.insert(u.letra);
             if (u.letra == QChar('a') || u.letra == QChar('b'))
-                QVERIFY(u.removible && Volumenes::rutaRemovible(u.raiz));
+                QVERIFY(u.removible && Volumenes::rutaRemovible(u.raiz) && QFileInfo(u.raiz).isWritable());
             if (u.raiz == QStringLiteral("/"))
                 QVERIFY(v.espacioLibre(u.letra) > 0);
         }

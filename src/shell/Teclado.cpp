@@ -1,0 +1,336 @@
+#include "shell/Teclado.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTextEdit>
+#include <QToolButton>
+#include <algorithm>
+
+namespace Teclado {
+namespace {
+
+// Marcas: el nombre lo puso esta unidad (se renueva con la etiqueta) y la etiqueta la ligó
+// esta unidad por su lugar (se vuelve a buscar su campo cada vez).
+constexpr char kNombreLigado[] = "tecladoNombreLigado";
+constexpr char kLigadaPorLugar[] = "tecladoLigadaPorLugar";
+constexpr char kPreparada[] = "tecladoPreparada";
+
+// Parte interna de otro control (la línea de una lista editable o de un selector numérico).
+bool interno(const QWidget *w, const QWidget *ventana)
+{
+    for (const QWidget *p = w->parentWidget(); p && p != ventana; p = p->parentWidget())
+        if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p))
+            return true;
+    return false;
+}
+
+// Control donde se captura un dato (no un botón ni una opción).
+bool esCampo(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w) ||
+           qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
+           qobject_cast<const QTextEdit *>(w);
+}
+
+// Nombre puesto por la ventana misma: no se toca.
+bool nombrePropio(const QWidget *w) { return !w->accessibleName().isEmpty() && !w->property(kNombreLigado).toBool(); }
+
+// La etiqueta misma se lee sin sus marcas (en Linux una lista se nombra con su etiqueta).
+void nombraEtiqueta(QLabel *l)
+{
+    const QString nombre = nombreDe(l->text());
+    if (nombre == l->text() && !l->property(kNombreLigado).toBool())
+        return;
+    if (nombrePropio(l) || l->accessibleName() == nombre)
+        return;
+    l->setProperty(kNombreLigado, true);
+    l->setAccessibleName(nombre);
+}
+
+void nombra(QWidget *w, const QString &texto)
+{
+    const QString nombre = nombreDe(texto);
+    if (nombre.isEmpty() || nombrePropio(w))
+        return;
+    w->setProperty(kNombreLigado, true);
+    if (w->accessibleName() != nombre)
+        w->setAccessibleName(nombre);
+}
+
+// Layout (dentro de `l`) que tiene a `w` como elemento directo, y su posición.
+std::pair<QLayout *, int> busca(QLayout *l, const QWidget *w)
+{
+    for (int i = 0; i < l->count(); ++i) {
+        QLayoutItem *it = l->itemAt(i);
+        if (it->widget() == w)
+            return {l, i};
+        if (QLayout *h = it->layout())
+            if (auto r = busca(h, w); r.first)
+                return r;
+    }
+    return {nullptr, -1};
+}
+
+// El primer campo de un elemento de layout (el de una lista con su botón de agregar, p. ej.).
+QWidget *campoDe(QLayoutItem *it)
+{
+    if (!it)
+        return nullptr;
+    if (QWidget *w = it->widget())
+        return esCampo(w) ? w : nullptr;
+    if (QLayout *l = it->layout())
+        for (int i = 0; i < l->count(); ++i)
+            if (QWidget *w = campoDe(l->itemAt(i)))
+                return w;
+    return nullptr;
+}
+
+// Campos de una celda de la rejilla (dos si comparten lugar y sólo uno está a la vista).
+QList<QWidget *> camposEn(QGridLayout *g, int fila, int columna)
+{
+    QList<QWidget *> r;
+    for (int k = 0; k < g->count(); ++k) {
+        int f, c, fs, cs;
+        g->getItemPosition(k, &f, &c, &fs, &cs);
+        if (f <= fila && fila < f + fs && c == columna)
+            if (QWidget *w = campoDe(g->itemAt(k)))
+                r << w;
+    }
+    return r;
+}
+
+// Vecino de un elemento en su layout: a la derecha (o al lado siguiente/anterior en una fila);
+// en una rejilla, debajo si a la derecha no hay campo (un encabezado de columna).
+QList<QWidget *> vecinos(const QWidget *w, bool derecha)
+{
+    QWidget *padre = w->parentWidget();
+    if (!padre || !padre->layout())
+        return {};
+    auto [l, i] = busca(padre->layout(), w);
+    if (auto *g = qobject_cast<QGridLayout *>(l)) {
+        int f, c, fs, cs;
+        g->getItemPosition(i, &f, &c, &fs, &cs);
+        if (!derecha)
+            return camposEn(g, f, c - 1);
+        QList<QWidget *> r = camposEn(g, f, c + cs);
+        return r.isEmpty() ? camposEn(g, f + fs, c) : r;
+    }
+    if (l) {
+        if (QWidget *v = campoDe(l->itemAt(derecha ? i + 1 : i - 1)))
+            return {v};
+    }
+    return {};
+}
+
+// Botón sin texto legible (sólo un dibujo, o "+").
+bool soloDibujo(const QAbstractButton *b)
+{
+    const QString t = nombreDe(b->text());
+    return std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+void nombraBoton(QAbstractButton *b)
+{
+    if (nombrePropio(b) || !soloDibujo(b))
+        return;
+    const QList<QWidget *> lista = vecinos(b, false);
+    const bool agrega = b->toolTip().startsWith(QStringLiteral("Agrega")) || b->text() == u"+";
+    if (agrega && !lista.isEmpty() && !lista.first()->accessibleName().isEmpty())
+        nombra(b, QStringLiteral("Agregar ") + lista.first()->accessibleName().toLower());
+    else if (!b->toolTip().isEmpty())
+        nombra(b, b->toolTip());
+}
+
+// Enter pulsa el botón que tiene el foco, como la barra espaciadora.
+class FiltroEnter : public QObject {
+public:
+    explicit FiltroEnter(QWidget *ventana) : QObject(ventana) { ventana->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() != QEvent::KeyPress)
+            return QObject::eventFilter(objeto, evento);
+        const auto *k = static_cast<QKeyEvent *>(evento);
+        if ((k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) || (k->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        QWidget *foco = QApplication::focusWidget();
+        auto *b = qobject_cast<QAbstractButton *>(foco);
+        if (!b || !(qobject_cast<QPushButton *>(b) || qobject_cast<QToolButton *>(b)) || !b->isEnabled() ||
+            !static_cast<QWidget *>(parent())->isAncestorOf(b))
+            return false;
+        b->click();
+        return true;
+    }
+};
+
+// Ordena los bloques de un contenedor por renglones: un bloque cuyo borde de arriba cae en
+// la mitad de arriba del primero del renglón va en ese renglón; cada renglón, de izquierda
+// a derecha.
+void ordenLectura(QList<QWidget *> &v)
+{
+    std::stable_sort(v.begin(), v.end(), [](QWidget *a, QWidget *b) { return a->geometry().top() < b->geometry().top(); });
+    for (qsizetype i = 0; i < v.size();) {
+        const QRect g0 = v.at(i)->geometry();
+        qsizetype j = i + 1;
+        while (j < v.size() && v.at(j)->geometry().top() < g0.top() + qMin(g0.height(), v.at(j)->height()) / 2)
+            ++j;
+        std::stable_sort(v.begin() + i, v.begin() + j, [](QWidget *a, QWidget *b) { return a->geometry().left() < b->geometry().left(); });
+        i = j;
+    }
+}
+
+// Los candidatos en orden de lectura: cada hijo directo del contenedor es un bloque (un
+// grupo se recorre entero antes de pasar al de al lado).
+void ordena(QWidget *contenedor, const QList<QWidget *> &candidatos, QList<QWidget *> &salida)
+{
+    QList<QWidget *> bloques;
+    QHash<QWidget *, QList<QWidget *>> dentro;
+    for (QWidget *c : candidatos) {
+        QWidget *b = c;
+        while (b->parentWidget() != contenedor)
+            b = b->parentWidget();
+        if (!dentro.contains(b))
+            bloques << b;
+        dentro[b] << c;
+    }
+    ordenLectura(bloques);
+    for (QWidget *b : bloques) {
+        QList<QWidget *> resto = dentro.value(b);
+        if (resto.removeAll(b))
+            salida << b;
+        if (!resto.isEmpty())
+            ordena(b, resto, salida);
+    }
+}
+
+} // namespace
+
+QString nombreDe(const QString &etiqueta)
+{
+    QString t = etiqueta;
+    t.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+    t.remove(u'·').remove(u'*');
+    t = t.simplified();
+    while (t.endsWith(u':'))
+        t.chop(1);
+    return t.trimmed();
+}
+
+void liga(QLabel *etiqueta, QWidget *control)
+{
+    etiqueta->setBuddy(control);
+    nombraEtiqueta(etiqueta);
+    nombra(control, etiqueta->text());
+}
+
+void prepara(QWidget *ventana)
+{
+    if (!ventana->property(kPreparada).toBool()) {
+        ventana->setProperty(kPreparada, true);
+        new FiltroEnter(ventana);
+    }
+    for (QPlainTextEdit *t : ventana->findChildren<QPlainTextEdit *>())
+        t->setTabChangesFocus(true);
+    for (QTextEdit *t : ventana->findChildren<QTextEdit *>())
+        t->setTabChangesFocus(true);
+
+    const QList<QLabel *> etiquetas = ventana->findChildren<QLabel *>();
+    QSet<QWidget *> ligados;
+    for (QLabel *l : etiquetas)
+        if (l->buddy() && !l->property(kLigadaPorLugar).toBool()) {
+            nombraEtiqueta(l);
+            nombra(l->buddy(), l->text());
+            ligados.insert(l->buddy());
+        }
+    for (QLabel *l : etiquetas) {
+        if ((l->buddy() && !l->property(kLigadaPorLugar).toBool()) || nombreDe(l->text()).isEmpty())
+            continue;
+        bool primero = true;
+        for (QWidget *c : vecinos(l, true)) {
+            if (ligados.contains(c))
+                continue;
+            if (primero || (c->isVisibleTo(ventana) && !l->buddy()->isVisibleTo(ventana))) {
+                l->setBuddy(c);
+                l->setProperty(kLigadaPorLugar, true);
+            }
+            primero = false;
+            nombraEtiqueta(l);
+            nombra(c, l->text());
+            ligados.insert(c);
+        }
+    }
+    // Un campo solo bajo el título de un grupo y sin etiqueta propia: el título es su etiqueta.
+    for (QGroupBox *g : ventana->findChildren<QGroupBox *>()) {
+        QList<QWidget *> campos;
+        for (QWidget *c : g->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (esCampo(c))
+                campos << c;
+        if (campos.size() == 1 && !ligados.contains(campos.first()))
+            nombra(campos.first(), g->title());
+    }
+    for (QAbstractButton *b : ventana->findChildren<QAbstractButton *>())
+        nombraBoton(b);
+}
+
+namespace {
+// Con `actual` aunque ya no se pueda enfocar (se oculta o se deshabilita con el foco): el foco
+// pasa al que le sigue en su lugar.
+QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
+{
+    QList<QWidget *> candidatos;
+    for (QWidget *w : ventana->findChildren<QWidget *>())
+        if (w == actual || ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisibleTo(ventana) &&
+                            w->isEnabled() && !interno(w, ventana)))
+            candidatos << w;
+    QList<QWidget *> r;
+    ordena(ventana, candidatos, r);
+    return r;
+}
+} // namespace
+
+QList<QWidget *> recorrido(QWidget *ventana) { return recorridoDesde(ventana, nullptr); }
+
+bool avanza(QWidget *ventana, bool adelante)
+{
+    if (!ventana->isVisible())   // se cierra con el foco dentro: que Qt lo saque
+        return false;
+    prepara(ventana);   // las etiquetas pudieron cambiar con lo que muestra la ventana
+    QWidget *actual = QApplication::focusWidget();
+    while (actual && interno(actual, ventana))
+        actual = actual->parentWidget();
+    if (!ventana->isAncestorOf(actual))
+        actual = nullptr;
+    const QList<QWidget *> lista = recorridoDesde(ventana, actual);
+    const qsizetype n = lista.size();
+    if (n == 0 || (n == 1 && actual))
+        return false;
+    const qsizetype i = lista.indexOf(actual);
+    const qsizetype j = i < 0 ? (adelante ? 0 : n - 1) : (i + (adelante ? 1 : n - 1)) % n;
+    lista.at(j)->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void enfocaPrimero(QWidget *ventana)
+{
+    prepara(ventana);
+    const QList<QWidget *> lista = recorrido(ventana);
+    const auto it = std::find_if(lista.cbegin(), lista.cend(), [](QWidget *w) { return esCampo(w); });
+    if (it != lista.cend())
+        (*it)->setFocus(Qt::OtherFocusReason);
+    else if (!lista.isEmpty())
+        lista.first()->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace Teclado

@@ -1,0 +1,38 @@
+#pragma once
+// Uso sin ratón y nombres para el lector de pantalla, iguales en todas las ventanas: cada
+// etiqueta queda ligada a su control, Tab recorre los controles en orden de lectura (de arriba
+// abajo, de izquierda a derecha, según donde están en pantalla, así un control nuevo entra
+// solo en su lugar), Tab sale de los cuadros de varias líneas y Enter pulsa el botón enfocado.
+#include <QList>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace Teclado {
+
+// Nombre que lee el lector de pantalla para el texto de una etiqueta: sin el atajo "&", sin
+// marcas ("·Estado" se lee "Estado") y sin los dos puntos finales.
+QString nombreDe(const QString &etiqueta);
+
+// Liga la etiqueta a su control: su atajo lleva al control y el control toma su nombre.
+void liga(QLabel *etiqueta, QWidget *control);
+
+// Prepara la ventana (o diálogo) y renueva los nombres: cada etiqueta sin control se liga al
+// campo que tiene a su derecha (o debajo, si a la derecha hay otra etiqueta), los botones de
+// sólo dibujo toman el nombre de lo que hacen. Se puede llamar otra vez cuando cambian las
+// etiquetas.
+void prepara(QWidget *ventana);
+
+// Controles de la ventana a los que llega Tab, en orden de lectura.
+QList<QWidget *> recorrido(QWidget *ventana);
+
+// Lleva el foco al control siguiente (o anterior) en orden de lectura, dando la vuelta.
+// false si la ventana no tiene controles a los que llegar.
+bool avanza(QWidget *ventana, bool adelante);
+
+// Foco en el primer campo de captura de la ventana (no en un botón ni en una opción): cuando
+// la ventana cambia lo que muestra, el usuario sigue desde ahí y el lector lo anuncia.
+void enfocaPrimero(QWidget *ventana);
+
+} // namespace Teclado

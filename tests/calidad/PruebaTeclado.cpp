@@ -1,0 +1,123 @@
+// Cada ventana, abierta como la abre el usuario sobre la solicitud de muestra, se recorre
+// entera con Tab y cada control tiene un nombre que lee el lector de pantalla.
+#include "shell/U_inicial.h"
+#include "support/Entorno.h"
+#include "support/Muestra.h"
+#include "support/Pruebas.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+
+namespace {
+// Control que el usuario maneja (no la línea interna de una lista o de un selector).
+bool esControl(QWidget *w)
+{
+    if (qobject_cast<QComboBox *>(w->parentWidget()) || qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+        return false;
+    return qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+           qobject_cast<QAbstractButton *>(w) || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w);
+}
+
+// Un grupo de opciones excluyentes es una sola parada de Tab (las flechas eligen dentro).
+QObject *parada(QWidget *w)
+{
+    auto *r = qobject_cast<QRadioButton *>(w);
+    while (w && !r && !esControl(w))
+        w = w->parentWidget();
+    return r && r->group() && r->group()->exclusive() ? static_cast<QObject *>(r->group()) : w;
+}
+
+// En Linux una lista lee como nombre su valor: su nombre es el de la etiqueta ligada (o el
+// título del grupo en que está sola).
+QString nombre(QWidget *w)
+{
+    QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+    if (!qobject_cast<QComboBox *>(w))
+        return i->text(QAccessible::Name).trimmed();
+    const auto etiquetas = i->relations(QAccessible::Label);
+    return etiquetas.isEmpty() ? QString() : etiquetas.first().first->text(QAccessible::Name).trimmed();
+}
+} // namespace
+
+class PruebaTeclado : public QObject {
+    Q_OBJECT
+private slots:
+    void recorridoYNombres_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QString>("tipo");           // Tipo_Actual con el que se abre
+        QTest::addColumn<QStringList>("nombres");    // control=nombre que debe leerse
+        const QHash<QString, QStringList> nombres{
+            {QStringLiteral("W_DirAct"), {"CB_Estado=Estado", "Add_Cd=Agregar ciudad", "Add_Mpio=Agregar municipio"}},
+            {QStringLiteral("W_DatAcad1"), {"CB_Area=Area", "CB_Disc=Disciplina", "SubDisciplina=Subdisciplina"}},
+            {QStringLiteral("W_DatAcad2"), {"Add_Inst=Agregar institución", "Fec_FinBeca=Fecha de término", "Nom_contacto=Nombre"}}};
+        for (const QString &v : Muestra::ventanas())
+            QTest::newRow(qPrintable(v)) << v << (v == u"W_DirAct" ? QStringLiteral("ACT") : QStringLiteral("AVA")) << nombres.value(v);
+        QTest::newRow("W_Dependiente familia") << "W_Dependiente" << "ACT" << QStringList();
+        QTest::newRow("W_DirAct extranjero") << "W_DirAct" << "EXT" << QStringList{"CB_Estado=Pais", "Add_Cd=Agregar estado"};
+        QTest::newRow("W_Incon") << "W_Incon" << "" << QStringList();
+        QTest::newRow("W_GenDsk") << "W_GenDsk" << "" << QStringList();
+    }
+    void recorridoYNombres()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(QString, tipo);
+        QFETCH(QStringList, nombres);
+        Entorno e(true);
+        Muestra::llena();
+        e.inicial()->showMaximized();
+        QVERIFY(QTest::qWaitForWindowActive(e.inicial()));
+        Tipo_Actual = tipo;
+        QWidget *w = e.inicial()->Forma(ventana);   // W_Generales ya está abierta
+        for (QWidget *t : QApplication::topLevelWidgets())
+            if (t->objectName() == ventana)          // los diálogos viven toda la ejecución
+                (w = t)->show();
+        if (!w)
+            w = e.inicial()->Abre_Forma(ventana);
+        QVERIFY(w);
+        QApplication::processEvents();
+
+        QList<QWidget *> controles;
+        for (QWidget *c : w->findChildren<QWidget *>())
+            if (esControl(c) && c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus))
+                controles << c;
+        QVERIFY(!controles.isEmpty());
+        controles.first()->setFocus(Qt::TabFocusReason);
+        QSet<QObject *> alcanzados{parada(QApplication::focusWidget())};
+        for (qsizetype i = 0; i < 2 * controles.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            alcanzados.insert(parada(QApplication::focusWidget()));
+        }
+        QStringList faltan;
+        QHash<QPair<QWidget *, QString>, QWidget *> vistos;   // dos campos de un grupo no se leen igual
+        for (QWidget *c : controles) {
+            if (!alcanzados.contains(parada(c)))
+                faltan << c->objectName() + QStringLiteral(": Tab no llega");
+            if (nombre(c).isEmpty())
+                faltan << c->objectName() + QStringLiteral(": sin nombre");
+            else if (!qobject_cast<QAbstractButton *>(c)) {
+                if (QWidget *&otro = vistos[{c->parentWidget(), nombre(c)}])
+                    faltan << QStringLiteral("%1 y %2 se leen \"%3\"").arg(otro->objectName(), c->objectName(), nombre(c));
+                else
+                    otro = c;
+            }
+        }
+        for (const QString &n : nombres)
+            if (auto *c = w->findChild<QWidget *>(n.section(u'=', 0, 0)); !c || nombre(c) != n.section(u'=', 1))
+                faltan << QStringLiteral("%1 se lee \"%2\"").arg(n, c ? nombre(c) : QString());
+        for (QPlainTextEdit *t : w->findChildren<QPlainTextEdit *>())
+            if (t->toPlainText().contains(u'\t'))
+                faltan << t->objectName() + QStringLiteral(" guardó un tabulador");
+        QVERIFY2(faltan.isEmpty(), qPrintable(faltan.join(QStringLiteral("; "))));
+        QVERIFY(e.dialogos().textos().isEmpty());   // recorrer no hace saltar avisos
+    }
+};
+
+REGISTRA_PRUEBA(PruebaTeclado)
+#include "PruebaTeclado.moc"
