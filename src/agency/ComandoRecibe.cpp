@@ -39,7 +39,7 @@ Trabajos::Respuesta recibeCarpeta(const QString &carpeta, QSqlDatabase &db)
         return {C::Recibido, Recepcion::linea(carpeta, Recepcion::carga(datos, db))};
     } catch (const ErrorBase &e) {
         if (!conectada(db))
-            return {C::Fatal, e.mensaje()};
+            return {C::Fatal, QStringLiteral("Se perdió la conexión con la base de la agencia; %1 no se recibió.").arg(carpeta)};
         return {C::Error, QStringLiteral("ERROR %1: %2").arg(carpeta, e.mensaje())};
     }
 }
