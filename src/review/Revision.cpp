@@ -87,6 +87,7 @@ private:
     {
         m_r.lineas << t;
         m_r.sinInconsistencias = false;
+        ++m_r.hallazgos;
     }
     void advertencia(const QString &t) { m_r.lineas << t; }
 
@@ -321,8 +322,10 @@ private:
             q.mueveA(i);
             const QString nivel = q.campo(QStringLiteral("Nivel")).texto();
             if (nivel != u"OTR") {
-                if (m_r.sinInconsistencias)
-                    m_r.sinInconsistencias = Valida_Promedio(nivel, q.campo(QStringLiteral("Promedio")).texto());
+                if (m_r.sinInconsistencias && !Valida_Promedio(nivel, q.campo(QStringLiteral("Promedio")).texto())) {
+                    m_r.sinInconsistencias = false;
+                    ++m_r.hallazgos;
+                }
                 break;
             }
         }
