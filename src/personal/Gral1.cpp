@@ -127,8 +127,6 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     rejilla->setRowStretch(f, 1);
 
     // Orden de tabulación de la ventana.
-    ordenTabulacion({CB_Conv, Nombre_1, Nombre_2, Paterno, Materno, Fec_Nac, E_RFC, Sexo, Edo_Civil,
-                        CB_PaisNac, CB_EstadoNac, Btn_AddEdo, CB_CiudadNac, Btn_AddCd, E_Curp, Btn_Sig});
 
     // Eventos: las listas responden sólo a lo que elige el usuario.
     alEvento(CB_Conv, &QComboBox::activated, [this] { CB_ConvChange(); });

@@ -164,8 +164,6 @@ TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Dat
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnStretch(3, 1);
 
-    ordenTabulacion({Calle, Exterior, Interior, Colonia, CP, CB_Estado, CB_Ciudad, Add_Cd, CB_Municipio,
-                        Add_Mpio, Telefono, Fax, e_mail, Fec_Corresp, Btn_Atras, Btn_Sig});
 
     alEvento(CB_Estado, &QComboBox::activated, [this] { CB_EstadoChange(); });
     alEvento(CB_Ciudad, &QComboBox::activated, [this] { CB_CiudadChange(); });

@@ -140,8 +140,6 @@ TW_Dependiente::TW_Dependiente() : Ventana(QStringLiteral("W_Dependiente"), QStr
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnStretch(3, 1);
 
-    ordenTabulacion({Deps, Deps1, Nombre_1, Nombre_2, Paterno, Materno, Fec_nac, RFC_Aval, Sexo, Edo_Civil,
-                        Btn_Salir, Referencias, Btn_Guardar, Btn_Anterior, Btn_Direccion, Btn_Siguiente, Btn_Predio});
 
     connect(Deps, &GrupoOpciones::eligio, this, [this](int i) { ejecuta([this, i] { DepsClick(i); }); });
     connect(Deps1, &GrupoOpciones::eligio, this, [this](int i) { ejecuta([this, i] { Deps1Click(i); }); });

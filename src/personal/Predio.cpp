@@ -148,8 +148,6 @@ TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("
     principal->addWidget(laboral);
     principal->addStretch(1);
 
-    ordenTabulacion({E_Cta_Predial, E_LugarRegistro, ME_Fecha, E_Folio, ME_anios, Btn_Direccion,
-                        E_Empresa, E_Depto, E_Puesto, E_Antig, ME_FecIngreso, Btn_DirTraAval, Btn_Guardar});
 
     alEvento(Btn_Guardar, &QPushButton::clicked, [this] { Btn_GuardarClick(); });
     alEvento(Btn_Direccion, &QPushButton::clicked, [this] { Btn_DireccionClick(); });

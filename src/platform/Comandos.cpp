@@ -39,14 +39,19 @@ int ejecuta(const QStringList &argumentos)
     return orden->accion(argumentos.mid(1));
 }
 
+std::optional<QString> extraeOpcion(QStringList &argumentos, const QString &opcion)
+{
+    const qsizetype i = argumentos.indexOf(opcion);
+    if (i < 0)
+        return std::nullopt;
+    QString valor = argumentos.value(i + 1);
+    argumentos.remove(i, qMin<qsizetype>(2, argumentos.size() - i));
+    return valor;
+}
+
 QString extraeTablas(QStringList &argumentos)
 {
-    const qsizetype i = argumentos.indexOf(QStringLiteral("--tablas"));
-    if (i < 0)
-        return Base::carpetaPredeterminada();
-    QString carpeta = argumentos.value(i + 1);
-    argumentos.remove(i, qMin<qsizetype>(2, argumentos.size() - i));
-    return carpeta;
+    return extraeOpcion(argumentos, QStringLiteral("--tablas")).value_or(Base::carpetaPredeterminada());
 }
 
 std::optional<QString> leeArgumentos(QStringList &argumentos, int cuantos, const QString &faltan)

@@ -13,6 +13,8 @@ int ejecuta(const QStringList &argumentos);   // argumentos sin el nombre del pr
 QString ayuda();
 
 // Utilidades comunes de las subórdenes.
+// Saca "OPCION VALOR" de los argumentos: nullopt si no viene, vacío si viene sin valor.
+std::optional<QString> extraeOpcion(QStringList &argumentos, const QString &opcion);
 // Saca "--tablas DIR" de los argumentos; devuelve la carpeta (la del programa si no viene).
 QString extraeTablas(QStringList &argumentos);
 // Saca "--tablas DIR" y exige exactamente `cuantos` argumentos más: si falta alguno escribe

@@ -54,4 +54,15 @@ QVector<QStringList> lee(const QString &texto)
     return filas;
 }
 
+QString renglon(const QStringList &campos)
+{
+    QStringList r;
+    for (QString c : campos) {
+        if (c.contains(u',') || c.contains(u'"') || c.contains(u'\n') || c.contains(u'\r'))
+            c = u'"' + c.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+        r << c;
+    }
+    return r.join(u',') + QStringLiteral("\r\n");
+}
+
 } // namespace Csv

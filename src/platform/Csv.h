@@ -7,4 +7,7 @@
 // entrecomillados y saltos de línea dentro de ellos.
 namespace Csv {
 QVector<QStringList> lee(const QString &texto);
+// Un renglón: entre comillas (duplicadas por dentro) el campo que lleva coma, comilla o salto
+// de línea; termina en CRLF.
+QString renglon(const QStringList &campos);
 }

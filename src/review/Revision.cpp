@@ -208,6 +208,7 @@ private:
     {
         renglon(t, l);
         m_r.sinInconsistencias = false;
+        ++m_r.hallazgos;
     }
     void advertencia(const QString &t, const Lugar &l) { renglon(t, l); }
 
@@ -480,10 +481,12 @@ private:
             q.mueveA(i);
             const QString nivel = q.campo(QStringLiteral("Nivel")).texto();
             if (nivel != u"OTR") {
-                if (m_r.sinInconsistencias)
-                    m_r.sinInconsistencias = Valida_Promedio(
-                        nivel, q.campo(QStringLiteral("Promedio")).texto(),
-                        lugarDeColumna(QStringLiteral("Escolar"), QStringLiteral("Promedio"), nivel, numeroEscolar(q)));
+                if (m_r.sinInconsistencias &&
+                    !Valida_Promedio(nivel, q.campo(QStringLiteral("Promedio")).texto(),
+                                     lugarDeColumna(QStringLiteral("Escolar"), QStringLiteral("Promedio"), nivel, numeroEscolar(q)))) {
+                    m_r.sinInconsistencias = false;
+                    ++m_r.hallazgos;
+                }
                 break;
             }
         }

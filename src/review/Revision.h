@@ -38,6 +38,8 @@ struct Resultado {
     QList<Lugar> lugares;
     // Veredicto: ningún hallazgo bloqueante (los avisos no cuentan).
     bool sinInconsistencias = true;
+    // Hallazgos bloqueantes (los avisos no cuentan).
+    int hallazgos = 0;
 };
 
 // Revisa la solicitud de la base abierta. `progreso` recibe los avances 20, 40, 60, 70 y 100.

@@ -101,16 +101,6 @@ bool Ventana::eventFilter(QObject *objeto, QEvent *evento)
     return QWidget::eventFilter(objeto, evento);
 }
 
-void Ventana::ordenTabulacion(std::initializer_list<QWidget *> controles)
-{
-    QWidget *anterior = nullptr;
-    for (QWidget *w : controles) {
-        if (anterior)
-            setTabOrder(anterior, w);
-        anterior = w;
-    }
-}
-
 QLabel *Ventana::etiquetaDe(const QString &texto, QWidget *control)
 {
     auto *l = new QLabel(texto, this);

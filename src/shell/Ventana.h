@@ -3,7 +3,6 @@
 // recuadro MDI que las contiene.
 #include <QHash>
 #include <QLabel>
-#include <initializer_list>
 #include <QWidget>
 #include <functional>
 
@@ -38,8 +37,6 @@ protected:
     {
         connect(emisor, senal, this, [m = std::move(manejador)] { ejecuta(m); });
     }
-    // Orden de tabulación de los controles, en el orden dado.
-    void ordenTabulacion(std::initializer_list<QWidget *> controles);
     // Etiqueta cuyo atajo lleva al control.
     QLabel *etiquetaDe(const QString &texto, QWidget *control);
 

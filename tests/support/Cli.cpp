@@ -2,11 +2,11 @@
 
 #include <QProcess>
 
-SalidaCli corre(const QStringList &argumentos)
+SalidaCli corre(const QStringList &argumentos, int esperaMs)
 {
     QProcess p;
     p.start(QStringLiteral(RUTA_CLI), argumentos);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+    if (!p.waitForFinished(esperaMs) || p.exitStatus() != QProcess::NormalExit)
         return {};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }

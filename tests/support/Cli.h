@@ -8,4 +8,4 @@ struct SalidaCli {
     QString salida, error;
 };
 
-SalidaCli corre(const QStringList &argumentos);
+SalidaCli corre(const QStringList &argumentos, int esperaMs = 60000);

@@ -1,0 +1,97 @@
+// solicitud-cli recibe PAQUETE... --destino URI [--trabajos N]
+#include "agency/Destino.h"
+#include "agency/EsquemaAgencia.h"
+#include "agency/Recepcion.h"
+#include "agency/Trabajos.h"
+#include "package/Paquete.h"
+#include "platform/Comandos.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+const QString kConexion = QStringLiteral("agencia-recibe");
+// Más trabajadores que esto no aceleran nada y sólo agotan las conexiones del servidor.
+constexpr int kMaxTrabajos = 32;
+
+bool conectada(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    return db.isOpen() && q.exec(QStringLiteral("SELECT 1"));
+}
+
+// Un paquete: se verifica como en `verifica`; el que no pasa no se carga. Si ya se recibió no se
+// vuelve a leer; si no, su solicitud se carga en una base temporal, se revisa y se guarda.
+Trabajos::Respuesta recibeCarpeta(const QString &carpeta, QSqlDatabase &db)
+{
+    using C = Trabajos::Clase;
+    if (!QFileInfo(carpeta).isDir())
+        return {C::Rechazado, QStringLiteral("RECHAZADO %1: no es una carpeta").arg(carpeta)};
+    try {
+        const Paquete paquete(carpeta);
+        if (!paquete.integro())
+            return {C::Rechazado, QStringLiteral("RECHAZADO %1: %2").arg(carpeta, paquete.problemas().join(QStringLiteral("; ")))};
+        const Recepcion::Paquete datos{carpeta, paquete.huellaRecibo(), paquete.fecha()};
+        if (const auto ya = Recepcion::yaRecibida(db, datos.huella))
+            return {C::Recibido, Recepcion::linea(carpeta, *ya)};
+        const BaseDePaquete base(paquete);
+        return {C::Recibido, Recepcion::linea(carpeta, Recepcion::carga(datos, db))};
+    } catch (const ErrorBase &e) {
+        if (!conectada(db))
+            return {C::Fatal, QStringLiteral("Se perdió la conexión con la base de la agencia; %1 no se recibió.").arg(carpeta)};
+        return {C::Error, QStringLiteral("ERROR %1: %2").arg(carpeta, e.mensaje())};
+    }
+}
+
+int recibe(QStringList args)
+{
+    if (args.removeAll(QStringLiteral("--trabajador")) > 0)
+        return Trabajos::atiende([](const QString &uri) -> Trabajos::Receptor {
+            QSqlDatabase db = Destino::conecta(Destino::lee(uri), kConexion);
+            return [db](const QString &carpeta) mutable { return recibeCarpeta(carpeta, db); };
+        });
+    const QString uso = QStringLiteral("Uso: solicitud-cli recibe PAQUETE... --destino URI [--trabajos N]");
+    const auto uri = Comandos::extraeOpcion(args, QStringLiteral("--destino"));
+    const auto trabajos = Comandos::extraeOpcion(args, QStringLiteral("--trabajos"));
+    if (!uri || uri->isEmpty()) {
+        Comandos::error(QStringLiteral("Falta la base de la agencia (--destino URI). ") + uso);
+        return 2;
+    }
+    bool ok = true;
+    const int n = trabajos ? trabajos->toInt(&ok) : 1;
+    if (!ok || n < 1 || n > kMaxTrabajos) {
+        Comandos::error(QStringLiteral("--trabajos pide un número de 1 a %1.").arg(kMaxTrabajos));
+        return 2;
+    }
+    for (const QString &a : std::as_const(args))
+        if (a.startsWith(QStringLiteral("--"))) {
+            Comandos::error(QStringLiteral("Argumento no reconocido: %1").arg(a));
+            return 2;
+        }
+    if (args.isEmpty()) {
+        Comandos::error(QStringLiteral("Falta la carpeta de algún paquete. ") + uso);
+        return 2;
+    }
+    int codigo = 2;
+    try {
+        QSqlDatabase db = Destino::conecta(Destino::lee(*uri), kConexion);
+        EsquemaAgencia::prepara(db);
+        // Cada trabajador abre su propia conexión con la URI, que le llega por su entrada y no
+        // por la línea de órdenes (ahí la vería cualquiera en la lista de procesos).
+        codigo = Trabajos::reparte(args, n, [&db](const QString &carpeta) { return recibeCarpeta(carpeta, db); },
+                                   QCoreApplication::applicationFilePath(),
+                                   {QStringLiteral("recibe"), QStringLiteral("--trabajador")}, *uri);
+    } catch (const ErrorBase &e) {
+        Comandos::error(e.mensaje());
+    }
+    Destino::desconecta(kConexion);
+    return codigo;
+}
+
+} // namespace
+
+REGISTRA_COMANDO(recibe, "recibe",
+                 "recibe PAQUETE... --destino URI [--trabajos N]   verifica cada carpeta de paquete entregado y carga "
+                 "su solicitud en la base PostgreSQL de la agencia (sale con 1 si alguno se rechazó)",
+                 recibe)
