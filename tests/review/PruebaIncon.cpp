@@ -276,6 +276,10 @@ private slots:
             return;
         }
         QVERIFY2(w, qPrintable(e.dialogos().textos().join(u'|')));
+        // Ni el aviso del borrador ni uno de la navegación; sólo el de la propia ventana al
+        // mostrar una opción sin institución.
+        for (const QString &t : e.dialogos().textos())
+            QCOMPARE(t, QStringLiteral("No ha capturado la informacion de manera completa"));
         QCOMPARE(w->Registro_Mostrado(control), registro);
         QWidget *c = w->findChild<QWidget *>(control);
         QVERIFY(c);
