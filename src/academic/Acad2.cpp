@@ -272,6 +272,15 @@ int TW_DatAcad2::opcionSeleccionada() const { return Inst_opcion->indice() + 1; 
 
 void TW_DatAcad2::seleccionaOpcion(int indice) { ejecuta([this, indice] { Inst_opcion->ponIndice(indice); }); }
 
+bool TW_DatAcad2::Ubica_Registro(const QString &, const QString &registro)
+{
+    // Como un clic en el selector: se guarda la opción que se deja.
+    const int n = registro.toInt();
+    if (n >= 1 && n <= Inst_opcion->cuenta() && n != opcionSeleccionada())
+        seleccionaOpcion(n - 1);
+    return n == opcionSeleccionada();
+}
+
 // --- Mostrar una opción ----------------------------------------------------------------------
 
 bool TW_DatAcad2::muestra(int n)

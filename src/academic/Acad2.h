@@ -45,6 +45,8 @@ public:
     int opcionSeleccionada() const;
     void seleccionaOpcion(int indice);
     int opcionEditada() const { return m_opcionEditada; }
+    bool Ubica_Registro(const QString &control, const QString &registro) override;
+    QString Registro_Mostrado(const QString &) const override { return QString::number(opcionSeleccionada()); }
     bool guardado() const { return m_guardado; }
 
     // Sentencias: países de una convocatoria (parámetro :Conv) e instituciones de un país

@@ -139,6 +139,17 @@ bool TW_Admon::Revisa()
     return incon && incon->Revisa_Inconsistencias();
 }
 
+bool TW_Admon::Sigue_Hallazgo()
+{
+    TW_Incon *incon = W_Incon();
+    const auto lugar = incon ? incon->Lugar_Elegido() : std::nullopt;
+    if (!lugar)
+        return false;
+    if (W_Inicial())
+        W_Inicial()->Ve_A(lugar->ventana, lugar->control, lugar->registro);
+    return true;
+}
+
 void TW_Admon::Muestra(const QString &reporte, const Informe::Documento &documento)
 {
     if (Vista_Previa)
@@ -151,15 +162,24 @@ void TW_Admon::Imprime_Con_Revision(const QString &reporte, int inicial)
 {
     const bool generales = inicial == 0;
     progreso(inicial);
-    if (Revisa()) {
+    const bool limpia = Revisa();
+    // Quien siguió un renglón del reporte va a corregir: no se imprime ahora.
+    const bool corrige = W_Incon() && W_Incon()->Lugar_Elegido();
+    if (limpia) {
         if (!generales)
             progreso(30);
         Cierra(QStringLiteral("S"));
         if (!generales)
             progreso(50);
     } else {
-        dialogos().aviso(kMensajeBorrador);
+        if (!corrige)
+            dialogos().aviso(kMensajeBorrador);
         Cierra(QStringLiteral("N"));
+    }
+    if (corrige) {
+        progreso(0);
+        Sigue_Hallazgo();
+        return;
     }
     progreso(30);
     // Crear el reporte abre sus consultas y lo arma (la leyenda ya lee el veredicto). Un
@@ -217,7 +237,11 @@ void TW_Admon::btn_GenDisCONClick()
     if (W_Inicial())
         W_Inicial()->Cierra_Ventanas();
     progreso(50);
-    if (Revisa())
+    const bool limpia = Revisa();
+    // Quien siguió un renglón va a corregir: ni disco ni aviso.
+    if (Sigue_Hallazgo())
+        ;
+    else if (limpia)
         Muestra_Entrega();
     else
         dialogos().aviso(QStringLiteral("Debe corregir las inconsistencias, para poder generar el disco"));

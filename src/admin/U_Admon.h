@@ -61,6 +61,8 @@ private:
     // que empieza; "Datos Generales" (0) muestra su vista previa después de crearla.
     void Imprime_Con_Revision(const QString &reporte, int inicial);
     bool Revisa();
+    // Si en la revisión se siguió un renglón, lleva a su lugar y devuelve true.
+    bool Sigue_Hallazgo();
     void Muestra(const QString &reporte, const Informe::Documento &documento);
     bool Muestra_Entrega();
 };

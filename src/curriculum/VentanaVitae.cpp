@@ -181,3 +181,28 @@ void VentanaVitae::pasaA(const QString &nombre)
     cierraVentana();
 }
 
+ListaRegistros *VentanaVitae::listaDe(const QString &control) const
+{
+    for (ListaRegistros *l : findChildren<ListaRegistros *>())
+        for (const CamposVitae::CampoLista &c : l->definicion().campos)
+            if (c.control && c.control->objectName() == control)
+                return l;
+    return nullptr;
+}
+
+bool VentanaVitae::Ubica_Registro(const QString &control, const QString &registro)
+{
+    ListaRegistros *l = listaDe(control);
+    if (!l)
+        return Ventana::Ubica_Registro(control, registro);
+    const int n = registro.toInt();
+    if (n != l->actual())
+        l->selector()->setValue(n);
+    return n == l->actual();
+}
+
+QString VentanaVitae::Registro_Mostrado(const QString &control) const
+{
+    const ListaRegistros *l = listaDe(control);
+    return l ? QString::number(l->actual()) : QString();
+}

@@ -6,6 +6,7 @@
 #include <QHash>
 
 class EditMascara;
+class ListaRegistros;
 class EditMayusculas;
 class QComboBox;
 class QGroupBox;
@@ -22,6 +23,11 @@ public:
     ~VentanaVitae() override;
 
     QMenu *menuEmergente() const { return m_menu; }
+
+    // En las listas el registro es el número del selector de la lista que lleva el control:
+    // se mueve el selector, que guarda el registro que se deja como siempre.
+    bool Ubica_Registro(const QString &control, const QString &registro) override;
+    QString Registro_Mostrado(const QString &control) const override;
 
 protected:
     Consulta Q_Aux;   // consulta auxiliar propia: los borrados
@@ -56,6 +62,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent *evento) override;
 
 private:
+    ListaRegistros *listaDe(const QString &control) const;
+
     bool m_cerrando = false;
     QMenu *m_menu = nullptr;
     QHash<QObject *, std::function<void()>> m_alEntrar;

@@ -7,6 +7,7 @@
 #include "shell/U_inicial.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -242,6 +243,32 @@ void TW_Vitae1::GradosClick(int indice)
     }
     m_nivel = indice;
     m_nivelGuardado = muestra_escolar(QString::fromLatin1(kNiveles[m_nivel].codigo));
+}
+
+bool TW_Vitae1::esEscolar(const QString &control) const
+{
+    return std::any_of(m_escolares.begin(), m_escolares.end(),
+                       [&control](const CampoLista &c) { return c.control->objectName() == control; });
+}
+
+bool TW_Vitae1::Ubica_Registro(const QString &control, const QString &registro)
+{
+    if (!esEscolar(control))
+        return VentanaVitae::Ubica_Registro(control, registro);
+    for (int i = 0; i < int(std::size(kNiveles)); ++i)
+        if (registro == QLatin1String(kNiveles[i].codigo) && i != m_nivel) {
+            // Como un clic en el grado: se guarda el que se deja.
+            m_grados->button(i)->setChecked(true);
+            GradosClick(i);
+        }
+    return Registro_Mostrado(control) == registro;
+}
+
+QString TW_Vitae1::Registro_Mostrado(const QString &control) const
+{
+    if (!esEscolar(control))
+        return VentanaVitae::Registro_Mostrado(control);
+    return QString::fromLatin1(kNiveles[m_nivel].codigo);
 }
 
 void TW_Vitae1::Borraantecedentesescolares1Click()

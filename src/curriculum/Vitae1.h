@@ -24,12 +24,18 @@ public:
     bool Guarda();                      // false si una revisión detuvo el guardado
     void Btn_SiguienteClick();
 
+    // Los antecedentes escolares se ubican por grado ("LIC", "MAE", "DOC").
+    bool Ubica_Registro(const QString &control, const QString &registro) override;
+    QString Registro_Mostrado(const QString &control) const override;
+
     ListaRegistros *becas() const { return m_becas; }
     ListaRegistros *reconocimientos() const { return m_recon; }
 
     Consulta Q_Escolares;
 
 private:
+    bool esEscolar(const QString &control) const;
+
     QWidget *Grados = nullptr;
     QButtonGroup *m_grados = nullptr;
     EditMayusculas *Institucion = nullptr;

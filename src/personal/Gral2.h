@@ -20,6 +20,9 @@ public:
 
     static bool esExtranjero(const QString &tipo);   // EXT y OP1 a OP5
     const QString &tipo() const { return m_tipo; }
+    // Un domicilio se elige al abrir la ventana: sólo se ubica el tipo que ya muestra.
+    bool Ubica_Registro(const QString &, const QString &registro) override { return registro == m_tipo; }
+    QString Registro_Mostrado(const QString &) const override { return m_tipo; }
 
     void Muestra_Domicilio(const QString &tipo);
     void Muestra_fec_corresp();

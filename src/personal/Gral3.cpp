@@ -404,6 +404,24 @@ void TW_Dependiente::Deps1Click(int i)
     Dep_Actual = i + 1;
 }
 
+bool TW_Dependiente::Ubica_Registro(const QString &, const QString &registro)
+{
+    // Con los selectores de la ventana, que guardan la persona que se deja como un clic.
+    if (registro != m_tipo) {
+        const int i = int(kFamilia.indexOf(registro));
+        if (modoFamiliar() && i >= 0) {
+            if (Deps->isVisibleTo(this))
+                DepsClick(i);
+            else if (i > 0 && Deps1->isVisibleTo(this))
+                Deps1Click(i - 1);
+        } else if (esReferencia(m_tipo) && esReferencia(registro)) {
+            DepsClick(registro.right(1).toInt() - 1);
+        }
+        marcaCasilla();
+    }
+    return registro == m_tipo;
+}
+
 void TW_Dependiente::Btn_SiguienteClick()
 {
     if (!guardaCasilla())

@@ -17,6 +17,8 @@ public:
 
     int depActual() const { return Dep_Actual; }
     const QString &tipo() const { return m_tipo; }
+    bool Ubica_Registro(const QString &control, const QString &registro) override;
+    QString Registro_Mostrado(const QString &) const override { return m_tipo; }
 
     void Muestra_Dependientes(const QString &tipo);
     bool encontraste(const QString &tipo);

@@ -1,4 +1,4 @@
-// solicitud-cli revisa [--tablas DIR]
+// solicitud-cli revisa [--ubica] [--tablas DIR]
 #include "platform/Base.h"
 #include "platform/Comandos.h"
 #include "review/Revision.h"
@@ -9,9 +9,11 @@
 namespace {
 // Imprime el reporte de la revisión; 0 sin nada bloqueante, 1 con algo bloqueante y 2
 // cuando las tablas no se pueden leer. No escribe nada: una carpeta o una base que no
-// existen no se crean.
+// existen no se crean. Con --ubica cada hallazgo lleva, tras un TAB cada uno, la ventana, el
+// control y el registro donde se corrige.
 int revisa(QStringList args)
 {
+    const bool ubica = args.removeAll(QStringLiteral("--ubica")) > 0;
     const auto tablas = Comandos::leeArgumentos(args, 0);
     if (!tablas)
         return 2;
@@ -36,13 +38,14 @@ int revisa(QStringList args)
         return 2;
     }
     Base::cierra();
-    for (const QString &linea : r.lineas)
+    for (const QString &linea : ubica ? Revision::conLugares(r) : r.lineas)
         Comandos::imprime(linea);
     return r.sinInconsistencias ? 0 : 1;
 }
 } // namespace
 
 REGISTRA_COMANDO(revisa, "revisa",
-                 "revisa [--tablas DIR]   revisa la solicitud e imprime sus inconsistencias (sale con 1 si hay alguna "
-                 "que impide entregarla)",
+                 "revisa [--ubica] [--tablas DIR]   revisa la solicitud e imprime sus inconsistencias (sale con 1 si "
+                 "hay alguna que impide entregarla); --ubica añade a cada una, separados por TAB, la ventana, el "
+                 "control y el registro donde se corrige",
                  revisa)

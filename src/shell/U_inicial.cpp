@@ -1,4 +1,5 @@
 #include "shell/U_inicial.h"
+#include "shell/Ventana.h"
 #include "platform/Win1252.h"
 #include "platform/Dialogos.h"
 #include "platform/Errores.h"
@@ -12,6 +13,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QTextEdit>
+#include <QPlainTextEdit>
+#include <QGroupBox>
+#include <QAbstractSpinBox>
+#include <QAbstractButton>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -189,22 +195,111 @@ void TW_Inicial::SB_QuiralClick()
     }
 }
 
-void TW_Inicial::SB_MontosClick()
+bool TW_Inicial::compuertaAval()
 {
-    if (!compuertaConvocatoria())
-        return;
     auto &aux = W_DM()->Q_Aux;
     aux.abre(QStringLiteral("Select count(*) conteo from Aval"));
     if (aux.campo(QStringLiteral("conteo")).entero() == 0) {
         dialogos().aviso(QStringLiteral("Primero debe llenar los datos referentes al aval"));
-        return;
+        return false;
     }
-    Abre_Forma(QStringLiteral("W_MontosQuiral"));
+    return true;
+}
+
+void TW_Inicial::SB_MontosClick()
+{
+    if (compuertaConvocatoria() && compuertaAval())
+        Abre_Forma(QStringLiteral("W_MontosQuiral"));
 }
 
 void TW_Inicial::SB_AdmonClick() { Abre_Forma(QStringLiteral("W_Admon")); }
 
 void TW_Inicial::SB_SalirClick() { close(); }
+
+// --- Ir al lugar de un dato --------------------------------------------------------------------
+
+namespace {
+bool es(const QString &a, const char *b) { return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0; }
+
+// El control que recibe el foco: en un grupo de opciones, la opción marcada (o la primera).
+QWidget *enfocable(QWidget *control)
+{
+    if (!qobject_cast<QGroupBox *>(control))
+        return control;
+    QAbstractButton *primero = nullptr;
+    for (QAbstractButton *b : control->findChildren<QAbstractButton *>()) {
+        if (b->isChecked())
+            return b;
+        if (!primero)
+            primero = b;
+    }
+    return primero ? primero : control;
+}
+
+void seleccionaTexto(QWidget *control)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(control))
+        e->selectAll();
+    else if (auto *p = qobject_cast<QPlainTextEdit *>(control))
+        p->selectAll();
+    else if (auto *t = qobject_cast<QTextEdit *>(control))
+        t->selectAll();
+    else if (auto *c = qobject_cast<QComboBox *>(control); c && c->lineEdit())
+        c->lineEdit()->selectAll();
+    else if (auto *s = qobject_cast<QAbstractSpinBox *>(control))
+        s->selectAll();
+}
+} // namespace
+
+QWidget *TW_Inicial::Ve_A(const QString &ventana, const QString &control, const QString &registro)
+{
+    static const QStringList kCredito{QStringLiteral("AVA"), QStringLiteral("AVP"), QStringLiteral("AVT"), QStringLiteral("RE1"),
+                                      QStringLiteral("RE2"), QStringLiteral("RE3"), QStringLiteral("RE4")};
+    const bool persona = es(ventana, "W_Dependiente") || es(ventana, "W_DirAct");
+    const bool credito = es(ventana, "W_MontosQuiral") || es(ventana, "W_Predial") || (persona && kCredito.contains(registro));
+    const bool academico = ventana.startsWith(QLatin1String("W_DatAcad"), Qt::CaseInsensitive) ||
+                           ventana.startsWith(QLatin1String("W_Vitae"), Qt::CaseInsensitive) ||
+                           (es(ventana, "W_DirAct") && registro.startsWith(QLatin1String("OP")));
+    // Las mismas compuertas que la barra: la convocatoria para lo académico y el crédito, y
+    // el aval para todo lo del crédito que cuelga de él.
+    if ((academico || credito) && !compuertaConvocatoria())
+        return nullptr;
+    if (credito && !(es(ventana, "W_Dependiente") && registro == u"AVA") && !compuertaAval())
+        return nullptr;
+
+    auto *w = qobject_cast<Ventana *>(Forma(ventana));
+    const bool abierta = w != nullptr;
+    if (!w) {
+        // El contexto que deja la ventana que la abre en la cadena.
+        if (persona || es(ventana, "W_Predial"))
+            Tipo_Actual = registro;
+        if (es(ventana, "W_Dependiente") && !registro.isEmpty() && !credito && registro != u"ACC")
+            Edo_Civil_Actual = Consulta_Entero(QStringLiteral("Select count(*) From Persona Where Tipo='SOL' And Edo_civil='S'")) > 0;
+        if (es(ventana, "W_DatAcad2"))
+            Opcion_Actual = registro.toInt();
+        else if (es(ventana, "W_DirAct") && registro.startsWith(QLatin1String("OP")))
+            Opcion_Actual = registro.mid(2).toInt();
+        w = qobject_cast<Ventana *>(Abre_Forma(ventana));
+        if (!w)
+            return nullptr;
+    } else if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget())) {
+        m_mdi->setActiveSubWindow(sub);
+    }
+    if (!w->Ubica_Registro(control, registro)) {
+        dialogos().aviso(abierta ? QStringLiteral("La ventana «%1» ya está abierta con otros datos: ciérrela para llegar al "
+                                                  "dato que se eligió en el reporte de inconsistencias.").arg(w->windowTitle())
+                                 : QStringLiteral("La ventana «%1» no muestra el registro del dato que se eligió en el "
+                                                  "reporte de inconsistencias.").arg(w->windowTitle()));
+        return nullptr;
+    }
+    QWidget *c = w->findChild<QWidget *>(control);
+    if (!c)
+        return nullptr;
+    c = enfocable(c);
+    c->setFocus(Qt::OtherFocusReason);
+    seleccionaTexto(c);
+    return c;
+}
 
 // --- Ventanas hijas --------------------------------------------------------------------------
 

@@ -55,6 +55,12 @@ public:
     QMdiArea *areaMdi() const { return m_mdi; }
     QProgressBar *G_Cargando = nullptr;
 
+    // Lleva al lugar donde se corrige un dato: abre la ventana como lo harían la barra y la
+    // cadena de "Siguiente" (con sus compuertas de convocatoria y de aval), la lleva al
+    // registro y pone el foco en el control con su texto seleccionado. Las demás ventanas
+    // abiertas se quedan como están. Devuelve el control enfocado, o nullptr si no se llegó.
+    QWidget *Ve_A(const QString &ventana, const QString &control, const QString &registro);
+
     // Acciones de la barra.
     void SB_GeneralClick();
     void SB_AcademicoClick();
@@ -69,6 +75,7 @@ protected:
 
 private:
     bool compuertaConvocatoria();
+    bool compuertaAval();
     QToolButton *boton(const QString &nombre, const QString &texto, const QString &ayuda, const QString &icono);
 
     QMdiArea *m_mdi = nullptr;

@@ -65,6 +65,10 @@ bool Ventana::event(QEvent *evento)
     return QWidget::event(evento);
 }
 
+bool Ventana::Ubica_Registro(const QString &, const QString &registro) { return registro.isEmpty(); }
+
+QString Ventana::Registro_Mostrado(const QString &) const { return {}; }
+
 void Ventana::ejecuta(const std::function<void()> &m) { ejecutaProtegido(m); }
 
 void Ventana::progreso(int valor)

@@ -22,6 +22,13 @@ public:
     // al mostrarse por primera vez, del tamaño de su contenido y centrado en el área del marco.
     void centraEnMarco(bool soloCerrar);
 
+    // Lleva la ventana al registro donde está el control (un tipo de domicilio o de persona,
+    // un número de opción, un grado, un número en su lista), con sus propios selectores, como
+    // lo haría el usuario. false si no puede mostrarlo sin cerrarse antes.
+    virtual bool Ubica_Registro(const QString &control, const QString &registro);
+    // El registro que muestra ahora para ese control; vacío si la ventana no elige registros.
+    virtual QString Registro_Mostrado(const QString &control) const;
+
 protected:
     // Conecta una señal a un manejador protegido: un error de la base se muestra en
     // español y el manejador se detiene.

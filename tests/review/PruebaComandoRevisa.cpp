@@ -36,6 +36,7 @@ private slots:
             << QStringList{"Update General Set Motivos_A=NULL", "Update Persona Set Edo_civil='S' Where Tipo='SOL'",
                            "Update Trabajo Set Comprension='0' Where Tipo='IDI'"}
             << 1;
+        QTest::newRow("hallazgo sin lugar") << QStringList{"Update Beca Set Total_col=3000000000 Where Clave=1"} << 1;
     }
     void imprimeElMismoReporte()
     {
@@ -51,6 +52,18 @@ private slots:
         QCOMPARE(s.error, QString());
         QCOMPARE(s.codigo, codigo);
         QCOMPARE(s.salida, lineas.join(u'\n') + u'\n');
+
+        // Con --ubica: el mismo código; el título igual, sin TAB; cada hallazgo seguido de sus
+        // tres campos de lugar, vacíos si no tiene.
+        const SalidaCli u = corre({QStringLiteral("revisa"), QStringLiteral("--ubica"), QStringLiteral("--tablas"), e.carpeta()});
+        QCOMPARE(u.codigo, codigo);
+        const QStringList ubicadas = u.salida.chopped(1).split(u'\n');
+        QCOMPARE(ubicadas.size(), lineas.size());
+        QCOMPARE(ubicadas.first(), lineas.first());
+        for (qsizetype i = 1; i < lineas.size(); ++i) {
+            QVERIFY(ubicadas[i].startsWith(lineas[i] + u'\t'));
+            QCOMPARE(ubicadas[i].count(u'\t'), 3);
+        }
         QCOMPARE(huella(Base::archivoEn(e.carpeta())), antes);
     }
 
