@@ -8,6 +8,40 @@
 #include "review/Revision.h"
 
 namespace Revision {
+namespace {
+// Condición SQL que deja pasar sólo los renglones que podrían no entregarse: un texto con algún
+// carácter fuera de Latin-1 (o de control, en un memo) o más largo que su campo, un entero fuera de 32 bits,
+// un real infinito, una fecha de otra forma. Los catálogos tienen miles de renglones y casi
+// ninguno pasa el filtro; los que pasan se comprueban uno por uno con la regla de la entrega.
+QString sospechosos(const Esquema::Tabla &t)
+{
+    QStringList r;
+    for (const Esquema::Columna &c : t.columnas) {
+        const QLatin1String n(c.nombre);
+        switch (c.clase) {
+        case Esquema::Clase::Texto:
+            r << QStringLiteral("length(%1) > %2 Or (length(Cast(%1 As Blob)) <> length(%1) And %1 Glob '*[^ -ÿ]*')")
+                     .arg(n)
+                     .arg(c.longitud);
+            break;
+        case Esquema::Clase::Memo:
+            r << QStringLiteral("%1 Glob '*[^ -~]*'").arg(n);   // pocos renglones: cualquier cosa fuera de ASCII
+            break;
+        case Esquema::Clase::Entero:
+            r << QStringLiteral("%1 > 2147483647 Or %1 <= -2147483648").arg(n);
+            break;
+        case Esquema::Clase::Real:
+            r << QStringLiteral("abs(%1) > 1.7e308").arg(n);
+            break;
+        case Esquema::Clase::Fecha:
+            r << QStringLiteral("(%1 Is Not Null And (length(%1) <> 10 Or substr(%1, 7, 4) = '0000'))").arg(n);
+            break;
+        }
+    }
+    return r.join(QStringLiteral(" Or "));
+}
+} // namespace
+
 QList<Hallazgo> noEntregables(int convocatoria)
 {
     QList<Hallazgo> r;
@@ -25,10 +59,12 @@ QList<Hallazgo> noEntregables(int convocatoria)
         const QString columnaTipo = tabla == u"Escolar" ? QStringLiteral("Nivel") : QStringLiteral("Tipo");
         const bool conTipo = columnas.contains(columnaTipo, Qt::CaseInsensitive);
         Consulta q;
-        q.abre(QStringLiteral("Select %1 From %2").arg(columnas.join(u','), tabla));
-        for (int fila = 1; !q.fin(); q.siguiente(), ++fila) {
+        q.abre(QStringLiteral("Select rowid As renglon_, %1 From %2 Where %3")
+                   .arg(columnas.join(u','), tabla, sospechosos(*t)));
+        for (; !q.fin(); q.siguiente()) {
+            const qint64 fila = q.campo(QStringLiteral("renglon_")).entero();
             for (qsizetype i = 0; i < qsizetype(t->columnas.size()); ++i) {
-                const QString motivo = Paradox::rechazo(t->columnas[i], q.campo(int(i)).valor());
+                const QString motivo = Paradox::rechazo(t->columnas[i], q.campo(int(i) + 1).valor());
                 if (motivo.isEmpty())
                     continue;
                 const QString clave = conClave ? q.campo(QStringLiteral("Clave")).texto() : QString();
