@@ -6,6 +6,7 @@
 #include "platform/Edits.h"
 #include "shell/Comunes.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,7 +60,7 @@ QComboBox *VentanaVitae::opciones(const QString &nombre, const QStringList &elem
 
 QPushButton *VentanaVitae::boton(const QString &nombre, const QString &texto, int icono)
 {
-    auto *b = new QPushButton(style()->standardIcon(QStyle::StandardPixmap(icono)), texto, this);
+    auto *b = new QPushButton(iconoEstandar(QStyle::StandardPixmap(icono), this), texto, this);
     b->setObjectName(nombre);
     b->setAutoDefault(false);
     return b;

@@ -8,6 +8,7 @@
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -79,7 +80,7 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
         c->setMinimumContentsLength(30);
     }
     // Un solo icono para los dos: buscarlo en el tema y decodificarlo cuesta al abrir.
-    const QIcon agregar = style()->standardIcon(QStyle::SP_FileDialogNewFolder);
+    const QIcon agregar = iconoEstandar(QStyle::SP_FileDialogNewFolder, this);
     Btn_AddEdo = botonAgregar(this, "Btn_AddEdo", agregar);
     Btn_AddCd = botonAgregar(this, "Btn_AddCd", agregar);
     Btn_AddEdo->setEnabled(false);
@@ -90,7 +91,7 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     ME_Ingresos->setVisible(false);
     L_Ingresos = nombrado(new QLabel(QStringLiteral("Monto mensual de ingresos"), this), "L_Ingresos");
     L_Ingresos->setVisible(false);
-    Btn_Sig = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Siguiente"), this), "Btn_Sig");
+    Btn_Sig = nombrado(new QPushButton(iconoEstandar(QStyle::SP_ArrowForward, this), QStringLiteral("Siguiente"), this), "Btn_Sig");
 
     // Distribución
     auto *rejilla = new QGridLayout(this);

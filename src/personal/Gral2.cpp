@@ -9,6 +9,7 @@
 #include "shell/U_Mod.h"
 #include "shell/Teclado.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -97,7 +98,7 @@ TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Dat
     L_Mpio = nombrado(new QLabel(this), "L_Mpio");
     auto agregar = [this](const char *nombre) {
         auto *b = nombrado(new QToolButton(this), nombre);
-        b->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+        b->setIcon(iconoEstandar(QStyle::SP_FileDialogNewFolder, this));
         b->setAutoRaise(true);
         b->setToolTip(QStringLiteral("Agregar"));
         return b;
@@ -113,11 +114,11 @@ TW_DirAct::TW_DirAct() : Ventana(QStringLiteral("W_DirAct"), QStringLiteral("Dat
     L_Correspondencia->setWordWrap(true);
     Fec_Corresp = nombrado(new EditMascara(QString::fromLatin1(EditMascara::kFecha), this), "Fec_Corresp");
     Fec_Corresp->setMaximumWidth(110);
-    Btn_Atras = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Anterior"), this), "Btn_Atras");
+    Btn_Atras = nombrado(new QPushButton(iconoEstandar(QStyle::SP_ArrowBack, this), QStringLiteral("Anterior"), this), "Btn_Atras");
     Btn_Sig = nombrado(new QPushButton(QStringLiteral("Siguiente"), this), "Btn_Sig");
     // Sólo guardan los dibujos que toma Btn_Sig.
-    Btn_Guardar = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QString(), this), "Btn_Guardar");
-    Btn_aux = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), QString(), this), "Btn_aux");
+    Btn_Guardar = nombrado(new QPushButton(iconoEstandar(QStyle::SP_DialogSaveButton, this), QString(), this), "Btn_Guardar");
+    Btn_aux = nombrado(new QPushButton(iconoEstandar(QStyle::SP_ArrowForward, this), QString(), this), "Btn_aux");
     Btn_Guardar->hide();
     Btn_aux->hide();
     Btn_Sig->setIcon(Btn_aux->icon());

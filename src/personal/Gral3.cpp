@@ -8,6 +8,7 @@
 #include "shell/U_Mod.h"
 #include "shell/Teclado.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QAction>
 #include <QEvent>
@@ -84,12 +85,12 @@ TW_Dependiente::TW_Dependiente() : Ventana(QStringLiteral("W_Dependiente"), QStr
     L_Rfc->setBuddy(RFC_Aval);
     Edo_Civil = new GrupoOpciones(QStringLiteral("Edo_Civil"), QStringLiteral("Estado Civil"),
                                   {QStringLiteral("Casado"), QStringLiteral("Soltero")}, 2, this);
-    Btn_Salir = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Salir"), this), "Btn_Salir");
+    Btn_Salir = nombrado(new QPushButton(iconoEstandar(QStyle::SP_DialogCloseButton, this), QStringLiteral("Salir"), this), "Btn_Salir");
     Referencias = nombrado(new QPushButton(QStringLiteral("Referencias"), this), "Referencias");
     Referencias->setToolTip(QStringLiteral("Referencias personales en caso de accidente para QUIRAL"));
-    Btn_Guardar = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Guardar"), this), "Btn_Guardar");
-    Btn_Anterior = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Anterior"), this), "Btn_Anterior");
-    Btn_Siguiente = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Siguiente"), this), "Btn_Siguiente");
+    Btn_Guardar = nombrado(new QPushButton(iconoEstandar(QStyle::SP_DialogSaveButton, this), QStringLiteral("Guardar"), this), "Btn_Guardar");
+    Btn_Anterior = nombrado(new QPushButton(iconoEstandar(QStyle::SP_ArrowBack, this), QStringLiteral("Anterior"), this), "Btn_Anterior");
+    Btn_Siguiente = nombrado(new QPushButton(iconoEstandar(QStyle::SP_ArrowForward, this), QStringLiteral("Siguiente"), this), "Btn_Siguiente");
     Btn_Direccion = nombrado(new QPushButton(QStringLiteral("Direccion"), this), "Btn_Direccion");
     Btn_Direccion->setToolTip(QStringLiteral("Direccion Particular"));
     Btn_Predio = nombrado(new QPushButton(QStringLiteral("Predio"), this), "Btn_Predio");

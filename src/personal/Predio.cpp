@@ -8,6 +8,7 @@
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -55,7 +56,7 @@ TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("
     ME_Fecha->setMaxLength(10);
     ME_anios = nombrado(new EditMascara(QStringLiteral("!99;1;_"), this), "ME_anios");
     ME_anios->setMaxLength(2);
-    Btn_Direccion = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon),
+    Btn_Direccion = nombrado(new QPushButton(iconoEstandar(QStyle::SP_DirHomeIcon, this),
                                              QStringLiteral("Direccion del Predio"), this), "Btn_Direccion");
     Btn_Direccion->setToolTip(QStringLiteral("Direccion del predio"));
 
@@ -65,13 +66,13 @@ TW_Predial::TW_Predial() : Ventana(QStringLiteral("W_Predial"), QStringLiteral("
     E_Antig = nombrado(new EditTexto(this), "E_Antig");
     ME_FecIngreso = nombrado(new EditMascara(QString::fromLatin1(EditMascara::kFecha), this), "ME_FecIngreso");
     ME_FecIngreso->setMaxLength(10);
-    Btn_DirTraAval = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon),
+    Btn_DirTraAval = nombrado(new QPushButton(iconoEstandar(QStyle::SP_DirHomeIcon, this),
                                               QStringLiteral("Direccion Laboral"), this), "Btn_DirTraAval");
     Btn_DirTraAval->setToolTip(QStringLiteral("Domicilio laboral del avalista"));
-    Btn_Guardar = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
+    Btn_Guardar = nombrado(new QPushButton(iconoEstandar(QStyle::SP_DialogSaveButton, this),
                                            QStringLiteral("Guardar"), this), "Btn_Guardar");
     // Sólo guarda el dibujo que toma Btn_Guardar al volverse "Salir".
-    Btn_Salir = nombrado(new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QString(), this), "Btn_Salir");
+    Btn_Salir = nombrado(new QPushButton(iconoEstandar(QStyle::SP_DialogCloseButton, this), QString(), this), "Btn_Salir");
     Btn_Salir->hide();
 
     // Anchos a la medida de lo que cabe: fecha de diez caracteres y años de dos cifras.

@@ -1,5 +1,6 @@
 #include "platform/Consulta.h"
 #include "shell/Fabrica.h"
+#include "shell/Iconos.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
 #include "shell/Ventana.h"
@@ -15,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -64,6 +66,31 @@ private slots:
             QCOMPARE(t->isEnabled(), b.visible);
             QVERIFY(t->font().bold());
         }
+    }
+
+    // Sin tema de iconos del escritorio («hicolor») los iconos de los botones salen sin consultar
+    // el tema y son, pixel por pixel, los que da el estilo; el indicador del escritorio se restaura.
+    void iconoEstandarSinTema_data()
+    {
+        QTest::addColumn<int>("cual");
+        for (auto [nombre, cual] : {std::pair{"adelante", QStyle::SP_ArrowForward}, {"atrás", QStyle::SP_ArrowBack},
+                                    {"agregar", QStyle::SP_FileDialogNewFolder}, {"guardar", QStyle::SP_DialogSaveButton},
+                                    {"cerrar", QStyle::SP_DialogCloseButton}, {"domicilio", QStyle::SP_DirHomeIcon}})
+            QTest::newRow(nombre) << int(cual);
+    }
+    void iconoEstandarSinTema()
+    {
+        QFETCH(int, cual);
+        const QString antes = QIcon::themeName();
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        QWidget w;
+        const QIcon rapido = iconoEstandar(QStyle::StandardPixmap(cual), &w);
+        QVERIFY(QGuiApplication::desktopSettingsAware());
+        const QIcon delEstilo = w.style()->standardIcon(QStyle::StandardPixmap(cual), nullptr, &w);
+        QIcon::setThemeName(antes);
+        QVERIFY(!rapido.isNull());
+        for (int lado : {16, 24, 32})
+            QCOMPARE(rapido.pixmap(lado).toImage(), delEstilo.pixmap(lado).toImage());
     }
 
     void compuertaDeConvocatoria_data()
