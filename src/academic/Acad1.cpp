@@ -8,6 +8,7 @@
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -89,7 +90,7 @@ TW_DatAcad1::TW_DatAcad1() : VentanaAcad(QStringLiteral("W_DatAcad1"), QStringLi
     CB_GdoFin->setEnabled(false);
     (new QVBoxLayout(marcoFin))->addWidget(CB_GdoFin);
 
-    Btn_Sig = new QPushButton(QIcon::fromTheme(QStringLiteral("go-next")), QStringLiteral("Siguiente"), this);
+    Btn_Sig = new QPushButton(iconoDelTema(QStringLiteral("go-next")), QStringLiteral("Siguiente"), this);
     Btn_Sig->setObjectName(QStringLiteral("Btn_Sig"));
 
     // Las tres preguntas de becas y la del EGEL con su campo a la derecha, alineados.

@@ -11,6 +11,7 @@
 #include "shell/U_Mod.h"
 #include "shell/Teclado.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QAction>
 #include <QApplication>
@@ -108,7 +109,7 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
     CB_Institucion = lista("CB_Institucion", this);
     Add_Inst = new QToolButton(this);
     Add_Inst->setObjectName(QStringLiteral("Add_Inst"));
-    Add_Inst->setIcon(QIcon::fromTheme(QStringLiteral("list-add")));
+    Add_Inst->setIcon(iconoDelTema(QStringLiteral("list-add")));
     Add_Inst->setText(QStringLiteral("+"));
     Add_Inst->setEnabled(false);
     Add_Inst->setAccessibleName(QStringLiteral("Agregar institución"));
@@ -167,7 +168,7 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
     Carta->ponIndiceSinAviso(0);
 
     auto boton = [this](const char *nombre, const QString &texto, const char *icono) {
-        auto *b = new QPushButton(QIcon::fromTheme(QLatin1String(icono)), texto, this);
+        auto *b = new QPushButton(iconoDelTema(QLatin1String(icono)), texto, this);
         b->setObjectName(QLatin1String(nombre));
         return b;
     };

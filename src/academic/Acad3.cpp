@@ -8,6 +8,7 @@
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -95,7 +96,7 @@ TW_DatAcad3::TW_DatAcad3() : VentanaAcad(QStringLiteral("W_DatAcad3"), QStringLi
     CB_MonCol = moneda("CB_MonCol");
     CB_MonInsc = moneda("CB_MonInsc");
 
-    Btn_Guardar = new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")), QStringLiteral("Guardar"), this);
+    Btn_Guardar = new QPushButton(iconoDelTema(QStringLiteral("document-save")), QStringLiteral("Guardar"), this);
     Btn_Guardar->setObjectName(QStringLiteral("Btn_Guardar"));
 
     auto *principal = new QVBoxLayout(this);

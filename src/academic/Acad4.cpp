@@ -4,6 +4,7 @@
 #include "platform/Win1252.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
+#include "shell/Iconos.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -57,7 +58,7 @@ TW_DatAcad4::TW_DatAcad4() : VentanaAcad(QStringLiteral("W_DatAcad4"), QStringLi
     Label3 = etiqueta("Label3", QStringLiteral("C) Explique detalladamente, cuáles son sus planes de trabajo después de terminar sus "
                                                "estudios. De igual modo, explique la relevancia de realizar dichos estudios para el país:"), this);
     DB_MotivosC = caja("DB_MotivosC", this);
-    Btn_Guardar = new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")), QStringLiteral("Guardar"), this);
+    Btn_Guardar = new QPushButton(iconoDelTema(QStringLiteral("document-save")), QStringLiteral("Guardar"), this);
     Btn_Guardar->setObjectName(QStringLiteral("Btn_Guardar"));
 
     auto *principal = new QVBoxLayout(this);

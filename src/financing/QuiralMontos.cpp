@@ -6,6 +6,7 @@
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -107,7 +108,7 @@ TW_MontosQuiral::TW_MontosQuiral()
                      this);
     ME_TipoC = importeEdit("ME_TipoC", this);
 
-    Btn_Guardar = new QPushButton(QIcon::fromTheme(QStringLiteral("document-save")), QStringLiteral("Guardar"), this);
+    Btn_Guardar = new QPushButton(iconoDelTema(QStringLiteral("document-save")), QStringLiteral("Guardar"), this);
     Btn_Guardar->setObjectName(QStringLiteral("Btn_Guardar"));
 
     // --- Disposición: una caja por sección ---

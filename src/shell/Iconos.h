@@ -1,14 +1,20 @@
 #pragma once
-// Iconos estándar del estilo para los botones de las ventanas.
+// Iconos de los botones de las ventanas: los estándar del estilo y los del tema de iconos.
+//
+// Sin tema de iconos del escritorio Qt usa «hicolor», el tema base de los iconos de programas,
+// que no trae iconos de acciones: Qt lee de todos modos su índice (unos 55 KB) antes de volver a
+// sus propios dibujos o de dar un icono vacío, y eso cuesta varios milisegundos en la primera
+// ventana que pide un icono. En ese caso estas funciones dan lo mismo sin consultar el tema; con
+// cualquier otro tema (GNOME, KDE, Xfce…) se consulta como siempre.
 #include <QIcon>
 #include <QStyle>
 
 class QWidget;
 
 // El icono estándar `cual` del estilo de `w`, el mismo que daría style()->standardIcon().
-// Sin tema de iconos del escritorio Qt usa «hicolor», el tema base de los iconos de programas,
-// que no trae iconos de acciones: Qt lee de todos modos su índice (unos 55 KB) antes de volver a
-// sus propios dibujos, y eso cuesta varios milisegundos al abrir la primera ventana. En ese caso
-// se piden directamente los dibujos de Qt, sin consultar el tema; con cualquier otro tema
-// (GNOME, KDE, Xfce…) se consulta como siempre.
 QIcon iconoEstandar(QStyle::StandardPixmap cual, const QWidget *w);
+// El icono `nombre` del tema, el mismo que daría QIcon::fromTheme() (vacío sin tema de escritorio).
+QIcon iconoDelTema(const QString &nombre);
+// Los cuadros de mensaje y la vista previa de Qt sí consultan el tema: su índice se lee una vez
+// en cuanto `w` se dibujó por primera vez, para que el primer mensaje no tarde más.
+void leeTemaTrasDibujar(QWidget *w);

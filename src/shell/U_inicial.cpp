@@ -1,4 +1,5 @@
 #include "shell/U_inicial.h"
+#include "shell/Iconos.h"
 #include "shell/Ventana.h"
 #include "platform/Win1252.h"
 #include "platform/Dialogos.h"
@@ -156,6 +157,8 @@ void TW_Inicial::showEvent(QShowEvent *e)
     m_mostrada = true;
     Opcion_Actual = 1;
     ejecutaProtegido([this] { SB_GeneralClick(); });
+    if (QWidget *generales = Forma(QStringLiteral("W_Generales")))
+        leeTemaTrasDibujar(generales);
 }
 
 // --- Barra -----------------------------------------------------------------------------------

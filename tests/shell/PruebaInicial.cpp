@@ -82,6 +82,8 @@ private slots:
             for (int lado : {16, 24, 32})
                 QVERIFY2(rapido.pixmap(lado).toImage() == delEstilo.pixmap(lado).toImage(), qPrintable(QString::number(cual)));
         }
+        for (const char *nombre : {"go-next", "go-previous", "list-add", "document-save"})
+            QCOMPARE(iconoDelTema(QLatin1String(nombre)).isNull(), QIcon::fromTheme(QLatin1String(nombre)).isNull());
         QIcon::setThemeName(antes);
     }
 
