@@ -15,6 +15,11 @@
 #include <QUuid>
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace Base {
 namespace {
 
@@ -315,13 +320,38 @@ void compruebaArchivo(const QString &archivo, const QFileInfo &info)
         throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de lectura.")), {}, true);
 }
 
+// Un cerrojo que no dice de quién es (un programa que cae entre crearlo y escribirlo lo deja
+// vacío) y que nadie tiene: sin tiempo de caducidad Qt no lo daría nunca por viejo y la carpeta
+// quedaría cerrada para siempre. Mientras un programa tiene su cerrojo, Qt mantiene sobre el
+// archivo un flock exclusivo; si se puede tomar, nadie lo tiene y se quita.
+bool quitaCerrojoHuerfano(QLockFile &cerrojo, const QString &ruta)
+{
+    qint64 pid = 0;
+    QString host, programa;
+    if (cerrojo.getLockInfo(&pid, &host, &programa))
+        return false;   // dice de quién es: Qt ya decidió con eso
+    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat abierto {}, enDisco {};
+    // Sólo si el nombre sigue siendo el mismo archivo: otro programa pudo quitarlo y crear el suyo.
+    const bool huerfano = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &abierto) == 0 &&
+                          ::stat(QFile::encodeName(ruta).constData(), &enDisco) == 0 && abierto.st_ino == enDisco.st_ino &&
+                          abierto.st_dev == enDisco.st_dev && ::unlink(QFile::encodeName(ruta).constData()) == 0;
+    ::close(fd);
+    return huerfano;
+}
+
 // Aparta la carpeta para este proceso con un QLockFile, o dice quién la tiene.
 std::unique_ptr<QLockFile> aparta(const QString &absoluta)
 {
-    auto cerrojo = std::make_unique<QLockFile>(QDir(absoluta).filePath(QStringLiteral("solicitud.lock")));
+    const QString ruta = QDir(absoluta).filePath(QStringLiteral("solicitud.lock"));
+    auto cerrojo = std::make_unique<QLockFile>(ruta);
     // Sólo un proceso que ya no existe deja un cerrojo viejo; uno vivo lo conserva por horas.
     cerrojo->setStaleLockTime(0);
     if (cerrojo->tryLock(0))
+        return cerrojo;
+    if (cerrojo->error() == QLockFile::LockFailedError && quitaCerrojoHuerfano(*cerrojo, ruta) && cerrojo->tryLock(0))
         return cerrojo;
     if (cerrojo->error() == QLockFile::LockFailedError) {
         qint64 pid = 0;

@@ -74,10 +74,11 @@ void preparaFalla(const QString &caso, const QString &carpeta, const QString &ar
         QDir().mkpath(archivo);
     } else if (caso == u"columna") {
         sqlDirecto(archivo, {QStringLiteral("ALTER TABLE General DROP COLUMN Motivos_D")});
-    } else if (caso == u"cerrojo") {
+    } else if (caso.startsWith(u"cerrojo")) {
         QFile f(carpeta + QStringLiteral("/solicitud.lock"));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("999999\nsolicitud\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        if (caso == u"cerrojo")
+            f.write("999999\nsolicitud\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     }
 }
 } // namespace
@@ -169,6 +170,7 @@ private slots:
         QTest::newRow("carpeta en lugar del archivo") << "carpeta" << "no es un archivo";
         QTest::newRow("versión anterior sin una columna") << "columna" << "le falta la columna Motivos_D";
         QTest::newRow("cerrojo de un proceso que ya terminó") << "cerrojo" << "";
+        QTest::newRow("cerrojo vacío de una caída al tomarlo") << "cerrojo vacío" << "";
     }
     void aperturaConFallas()
     {
