@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QUuid>
 #include <sqlite3.h>
 
@@ -364,6 +365,13 @@ std::unique_ptr<QLockFile> aparta(const QString &absoluta)
                             .arg(QDir::toNativeSeparators(absoluta), quien),
                         {}, true);
     }
+    // Qt crea el cerrojo y luego lo escribe: en un disco lleno lo primero sale y lo segundo no.
+    const QStorageInfo disco(absoluta);
+    if (cerrojo->error() == QLockFile::UnknownError && disco.isValid() && disco.bytesAvailable() < 4096)
+        throw ErrorBase(QStringLiteral("No se pudo apartar la carpeta de tablas «%1» para este programa: el disco donde "
+                                       "está no tiene espacio libre. Libere espacio y vuelva a intentarlo; no se modificó nada.")
+                            .arg(QDir::toNativeSeparators(absoluta)),
+                        {}, true);
     throw ErrorBase(QStringLiteral("No se pudo apartar la carpeta de tablas «%1» para este programa: revise que "
                                    "tenga permiso de escritura en ella.").arg(QDir::toNativeSeparators(absoluta)),
                     {}, true);

@@ -204,6 +204,22 @@ private slots:
         }
     }
 
+    // En un disco lleno el cerrojo no se puede escribir: se dice eso, no que falte permiso.
+    void cerrojoEnDiscoLleno()
+    {
+        DiscoPequeno disco(1024);
+        if (!disco.valido())
+            QSKIP("no se pudo montar un tmpfs pequeño");
+        QVERIFY(QFile::copy(basePlantilla(), Base::archivoEn(disco.ruta())));
+        disco.llena(0);
+        try {
+            Base::abre(disco.ruta());
+            QFAIL("debió rechazar la carpeta");
+        } catch (const ErrorBase &e) {
+            QVERIFY2(e.mensaje().contains(QStringLiteral("no tiene espacio libre")), qPrintable(e.mensaje()));
+        }
+    }
+
     // Un programa por carpeta: otro que quiere escribir en ella se detiene con un mensaje que
     // nombra la carpeta y el proceso; las órdenes que sólo leen siguen funcionando.
     void unProgramaPorCarpeta()
