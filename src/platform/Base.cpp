@@ -331,14 +331,15 @@ bool quitaCerrojoHuerfano(QLockFile &cerrojo, const QString &ruta)
     QString host, programa;
     if (cerrojo.getLockInfo(&pid, &host, &programa))
         return false;   // dice de quién es: Qt ya decidió con eso
-    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_CLOEXEC);
+    const QByteArray nombre = QFile::encodeName(ruta);
+    const int fd = ::open(nombre.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat abierto {}, enDisco {};
     // Sólo si el nombre sigue siendo el mismo archivo: otro programa pudo quitarlo y crear el suyo.
     const bool huerfano = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &abierto) == 0 &&
-                          ::stat(QFile::encodeName(ruta).constData(), &enDisco) == 0 && abierto.st_ino == enDisco.st_ino &&
-                          abierto.st_dev == enDisco.st_dev && ::unlink(QFile::encodeName(ruta).constData()) == 0;
+                          ::stat(nombre.constData(), &enDisco) == 0 && abierto.st_ino == enDisco.st_ino &&
+                          abierto.st_dev == enDisco.st_dev && ::unlink(nombre.constData()) == 0;
     ::close(fd);
     return huerfano;
 }
