@@ -5,7 +5,7 @@ paquetes=(
   build-essential cmake ninja-build ccache pkg-config
   file   # cpack lo usa para hallar los ejecutables del paquete y calcular sus dependencias
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
-  libsqlite3-dev pxlib-dev iso-codes postgresql libqt6sql6-psql
+  libsqlite3-dev libfontconfig-dev pxlib-dev iso-codes postgresql libqt6sql6-psql
   libbenchmark-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core sqlite3 python3
 )

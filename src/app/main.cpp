@@ -1,6 +1,7 @@
 // Programa de captura de la solicitud.
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
+#include "platform/Fuentes.h"
 #include "shell/Aplicacion.h"
 #include "shell/Arranque.h"
 #include "shell/U_inicial.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    const LecturaFuentes fuentes;
     Aplicacion app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("solicitud"));
     QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
@@ -22,6 +24,7 @@ int main(int argc, char *argv[])
     try {
         arranque = std::make_unique<Arranque>(Base::carpetaPredeterminada());
     } catch (const ErrorBase &e) {
+        esperaLecturaFuentes();
         dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
         return 1;
     }

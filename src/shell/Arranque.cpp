@@ -1,5 +1,6 @@
 #include "shell/Arranque.h"
 #include "platform/Base.h"
+#include "platform/Fuentes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
@@ -40,6 +41,7 @@ Arranque *Arranque::actual() { return g_actual; }
 Arranque::Arranque(const QString &carpetaTablas)
 {
     Base::abre(carpetaTablas);
+    esperaLecturaFuentes();   // el marco mide su primer texto
     Tipo_Actual.clear();
     Opcion_Actual = 1;
     Edo_Civil_Actual = 0;
