@@ -2,11 +2,44 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
 bool sinTemaDeEscritorio() { return QIcon::themeName() == QLatin1String("hicolor"); }
+
+// Sin tema, el estilo arma estos iconos con sus dibujos de 16, 32 y 128 px, y QIcon decodifica
+// los tres al crearlo. Un botón pide 16 px (24 o 32 en pantallas de más densidad): con los de
+// 16 y 32 se obtienen los mismos píxeles sin decodificar el de 128, que sólo se usaría arriba
+// de 32 px. Nombre del dibujo de Qt, o nullptr si el icono se pide al estilo.
+const char *dibujoDelEstilo(QStyle::StandardPixmap cual)
+{
+    switch (cual) {
+    case QStyle::SP_ArrowForward: return "right";
+    case QStyle::SP_ArrowBack: return "left";
+    case QStyle::SP_FileDialogNewFolder: return "newdirectory";
+    case QStyle::SP_DialogSaveButton: return "standardbutton-save";
+    case QStyle::SP_DialogCloseButton: return "standardbutton-close";
+    default: return nullptr;
+    }
+}
+
+QIcon sinElGrande(QStyle::StandardPixmap cual, const QWidget *w)
+{
+    const char *dibujo = dibujoDelEstilo(cual);
+    const bool izquierdaADerecha = (w ? w->layoutDirection() : QGuiApplication::layoutDirection()) == Qt::LeftToRight;
+    if (!dibujo || !izquierdaADerecha || qApp->devicePixelRatio() > 2.0)
+        return {};
+    const QString ruta = QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(QLatin1String(dibujo));
+    QIcon icono;
+    for (int lado : {16, 32}) {
+        if (!QFile::exists(ruta.arg(lado)))
+            return {};   // otra versión de Qt: se pide al estilo
+        icono.addFile(ruta.arg(lado), QSize(lado, lado));
+    }
+    return icono;
+}
 } // namespace
 
 QIcon iconoEstandar(QStyle::StandardPixmap cual, const QWidget *w)
@@ -14,6 +47,8 @@ QIcon iconoEstandar(QStyle::StandardPixmap cual, const QWidget *w)
     QStyle *estilo = w ? w->style() : QApplication::style();
     if (!sinTemaDeEscritorio() || !QGuiApplication::desktopSettingsAware())
         return estilo->standardIcon(cual, nullptr, w);
+    if (QIcon icono = sinElGrande(cual, w); !icono.isNull())
+        return icono;
     // El estilo consulta el tema sólo si sigue la configuración del escritorio; el indicador se
     // apaga mientras se pide el icono (nada más lo lee en este hilo) y se vuelve a encender.
     QGuiApplication::setDesktopSettingsAware(false);
@@ -46,3 +81,4 @@ void leeTemaTrasDibujar(QWidget *w)
     };
     w->installEventFilter(new Vigia(w));
 }
+

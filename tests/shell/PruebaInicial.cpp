@@ -80,7 +80,9 @@ private slots:
             const QIcon rapido = iconoEstandar(cual, &w), delEstilo = w.style()->standardIcon(cual, nullptr, &w);
             QVERIFY(!rapido.isNull() && QGuiApplication::desktopSettingsAware());
             for (int lado : {16, 24, 32})
-                QVERIFY2(rapido.pixmap(lado).toImage() == delEstilo.pixmap(lado).toImage(), qPrintable(QString::number(cual)));
+                for (auto modo : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
+                    QVERIFY2(rapido.pixmap(lado, modo).toImage() == delEstilo.pixmap(lado, modo).toImage(),
+                             qPrintable(QStringLiteral("%1 a %2 px").arg(cual).arg(lado)));
         }
         for (const char *nombre : {"go-next", "go-previous", "list-add", "document-save"})
             QCOMPARE(iconoDelTema(QLatin1String(nombre)).isNull(), QIcon::fromTheme(QLatin1String(nombre)).isNull());
