@@ -4,6 +4,7 @@
 #include "platform/Fuentes.h"
 #include "shell/Aplicacion.h"
 #include "shell/Arranque.h"
+#include "shell/Iconos.h"
 #include "shell/U_inicial.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("solicitud"));
     QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
     QApplication::setDesktopFileName(QStringLiteral("solicitud"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/programa.png")));
+    empiezaIconoDelPrograma();   // se decodifica mientras se abre la base
     instalaTraduccion();
 
     std::unique_ptr<Arranque> arranque;
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
         arranque = std::make_unique<Arranque>(Base::carpetaPredeterminada());
     } catch (const ErrorBase &e) {
         esperaLecturaFuentes();
+        iconoDelPrograma();
         dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
         return 1;
     }

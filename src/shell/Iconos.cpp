@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <future>
+#include <system_error>
 
 namespace {
+const QString kIconoDelPrograma = QStringLiteral(":/iconos/programa.png");
+std::future<QImage> g_iconoDelPrograma;   // sólo lo toca el hilo principal
+
 bool sinTemaDeEscritorio() { return QIcon::themeName() == QLatin1String("hicolor"); }
 
 // Sin tema, el estilo arma estos iconos con sus dibujos de 16, 32 y 128 px, y QIcon decodifica
@@ -82,3 +88,25 @@ void leeTemaTrasDibujar(QWidget *w)
     w->installEventFilter(new Vigia(w));
 }
 
+void empiezaIconoDelPrograma()
+{
+    if (g_iconoDelPrograma.valid() || !QGuiApplication::windowIcon().isNull())
+        return;
+    try {
+        // QImage se puede decodificar en cualquier hilo; el QPixmap se arma después en éste.
+        g_iconoDelPrograma = std::async(std::launch::async, [] { return QImage(kIconoDelPrograma); });
+    } catch (const std::system_error &) {
+        // Sin otro hilo se decodifica cuando se pida.
+    }
+}
+
+QIcon iconoDelPrograma()
+{
+    QIcon icono = QGuiApplication::windowIcon();
+    if (!icono.isNull())
+        return icono;
+    const QImage imagen = g_iconoDelPrograma.valid() ? g_iconoDelPrograma.get() : QImage(kIconoDelPrograma);
+    icono = QIcon(QPixmap::fromImage(imagen));
+    QGuiApplication::setWindowIcon(icono);
+    return icono;
+}

@@ -18,3 +18,10 @@ QIcon iconoDelTema(const QString &nombre);
 // Los cuadros de mensaje y la vista previa de Qt sí consultan el tema: su índice se lee una vez
 // en cuanto `w` se dibujó por primera vez, para que el primer mensaje no tarde más.
 void leeTemaTrasDibujar(QWidget *w);
+
+// El icono del programa (256 px): decodificarlo es de lo más caro al arrancar. main() lo empieza
+// a decodificar en otro hilo en cuanto existe la aplicación; iconoDelPrograma() lo espera la
+// primera vez (o lo decodifica ahí si nadie lo empezó), lo pone como icono de la aplicación y
+// de ahí en adelante da ese mismo.
+void empiezaIconoDelPrograma();
+QIcon iconoDelPrograma();

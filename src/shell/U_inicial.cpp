@@ -40,10 +40,7 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     g_inicial = this;
     setObjectName(QStringLiteral("W_Inicial"));
     setWindowTitle(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
-    // main() ya puso el icono a la aplicación y el marco lo hereda; decodificarlo otra vez
-    // costaría al arrancar. Sin él (las pruebas), el marco lleva el suyo.
-    if (QApplication::windowIcon().isNull())
-        setWindowIcon(QIcon(QStringLiteral(":/iconos/programa.png")));
+    setWindowIcon(iconoDelPrograma());
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("AreaMdi"));
