@@ -68,6 +68,20 @@ private slots:
         }
     }
 
+    // El icono del programa decodificado en otro hilo es el del archivo y queda como el de la
+    // aplicación y el del marco.
+    void iconoDelProgramaEnOtroHilo()
+    {
+        QGuiApplication::setWindowIcon(QIcon());
+        empiezaIconoDelPrograma();
+        const QIcon icono = iconoDelPrograma(), delArchivo(QStringLiteral(":/iconos/programa.png"));
+        QCOMPARE(icono.availableSizes(), delArchivo.availableSizes());
+        for (int lado : {16, 32, 256})
+            QCOMPARE(icono.pixmap(lado).toImage(), delArchivo.pixmap(lado).toImage());
+        QCOMPARE(QGuiApplication::windowIcon().cacheKey(), icono.cacheKey());
+        QCOMPARE(TW_Inicial().windowIcon().cacheKey(), icono.cacheKey());
+    }
+
     // Sin tema de iconos del escritorio («hicolor») los iconos salen sin consultar el tema y son,
     // píxel por píxel, los del estilo; el indicador del escritorio queda como estaba.
     void iconoEstandarSinTema()
