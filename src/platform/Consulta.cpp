@@ -1,7 +1,6 @@
 #include "platform/Consulta.h"
 #include "platform/Base.h"
 
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -59,18 +58,30 @@ void Consulta::prepara(QSqlQuery &q) const
         throw Base::errorDelMotor(e, m_sql);
     }
     // Enlaza cada :nombre que aparezca en la sentencia con la grafía exacta de ésta.
-    static const QRegularExpression marca(QStringLiteral(R"((?<![:\w]):([A-Za-z_]\w*))"));
-    auto it = marca.globalMatch(m_sql);
-    QSet<QString> vistos;
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const QString nombre = m.captured(1);
-        if (vistos.contains(nombre))
-            continue;
-        vistos.insert(nombre);
+    for (const QString &nombre : parametrosDe(m_sql)) {
         const auto p = m_parametros.constFind(nombre.toLower());
         q.bindValue(QLatin1Char(':') + nombre, p == m_parametros.cend() ? QVariant() : *p);
     }
+}
+
+QStringList Consulta::parametrosDe(const QString &sql)
+{
+    const auto letra = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_'; };
+    const auto dePalabra = [&](QChar c) { return letra(c) || (c >= u'0' && c <= u'9'); };
+    QStringList nombres;
+    const qsizetype n = sql.size();
+    for (qsizetype i = 0; i + 1 < n; ++i) {
+        if (sql[i] != u':' || !letra(sql[i + 1]) || (i > 0 && (sql[i - 1] == u':' || dePalabra(sql[i - 1]))))
+            continue;
+        qsizetype fin = i + 2;
+        while (fin < n && dePalabra(sql[fin]))
+            ++fin;
+        const QString nombre = sql.mid(i + 1, fin - i - 1);
+        if (!nombres.contains(nombre))
+            nombres << nombre;
+        i = fin - 1;
+    }
+    return nombres;
 }
 
 void Consulta::abre()

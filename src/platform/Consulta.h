@@ -63,6 +63,11 @@ public:
     QString nombreCampo(int i) const { return m_columnas.value(i); }
     int indiceCampo(const QString &nombre) const;   // -1 si no existe
 
+    // Los parámetros de una sentencia, en su grafía y sin repetir: dos puntos que no siguen a
+    // otros dos puntos ni a una letra, dígito o guion bajo, y un nombre que empieza con letra o
+    // guion bajo y sigue con letras, dígitos o guiones bajos (ASCII).
+    static QStringList parametrosDe(const QString &sql);
+
 private:
     void prepara(class QSqlQuery &q) const;
 

@@ -37,6 +37,23 @@ private slots:
         QCOMPARE(q.campo(0).entero(), 32);
     }
 
+    void parametrosDeLaSentencia_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("nombres");
+        QTest::newRow("uno y repetido") << "where a=:Pais or b=:Pais" << QStringList{"Pais"};
+        QTest::newRow("grafías distintas") << "(:c,:C,:_x9)" << QStringList{"c", "C", "_x9"};
+        QTest::newRow("al final y al principio") << ":a=:b" << QStringList{"a", "b"};
+        QTest::newRow("tras palabra, dígito o dos puntos") << "x:a 1:b ::c" << QStringList{};
+        QTest::newRow("sin letra después") << ": :1 :ñ :añ" << QStringList{"a"};
+    }
+    void parametrosDeLaSentencia()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, nombres);
+        QCOMPARE(Consulta::parametrosDe(sql), nombres);
+    }
+
     void resultadoVacioLeeVacioYCero()
     {
         Entorno e;
