@@ -31,11 +31,13 @@ const char *dibujoDelEstilo(QStyle::StandardPixmap cual)
     }
 }
 
-QIcon sinElGrande(QStyle::StandardPixmap cual, const QWidget *w)
+QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
 {
+    // Fusion y Windows dan para éstos los dibujos comunes de Qt; otro estilo puede tener los suyos.
+    const bool estiloDeQt = estilo->name() == u"fusion" || estilo->name() == u"windows";
     const char *dibujo = dibujoDelEstilo(cual);
     const bool izquierdaADerecha = (w ? w->layoutDirection() : QGuiApplication::layoutDirection()) == Qt::LeftToRight;
-    if (!dibujo || !izquierdaADerecha || qApp->devicePixelRatio() > 2.0)
+    if (!estiloDeQt || !dibujo || !izquierdaADerecha || qApp->devicePixelRatio() > 2.0)
         return {};
     const QString ruta = QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(QLatin1String(dibujo));
     QIcon icono;
@@ -53,7 +55,7 @@ QIcon iconoEstandar(QStyle::StandardPixmap cual, const QWidget *w)
     QStyle *estilo = w ? w->style() : QApplication::style();
     if (!sinTemaDeEscritorio() || !QGuiApplication::desktopSettingsAware())
         return estilo->standardIcon(cual, nullptr, w);
-    if (QIcon icono = sinElGrande(cual, w); !icono.isNull())
+    if (QIcon icono = sinElGrande(cual, estilo, w); !icono.isNull())
         return icono;
     // El estilo consulta el tema sólo si sigue la configuración del escritorio; el indicador se
     // apaga mientras se pide el icono (nada más lo lee en este hilo) y se vuelve a encender.
