@@ -2,6 +2,7 @@
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
 #include "platform/Fuentes.h"
+#include "platform/SegundoPlano.h"
 #include "shell/Aplicacion.h"
 #include "shell/Arranque.h"
 #include "shell/Iconos.h"
@@ -13,7 +14,10 @@
 
 int main(int argc, char *argv[])
 {
-    const LecturaFuentes fuentes;
+    // Mientras Qt crea la aplicación (casi todo es esperar al servidor gráfico), en segundo plano
+    // se lee la configuración de fuentes.
+    const SegundoPlano::Hilo segundoPlano;
+    iniciaLecturaFuentes();
     Aplicacion app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("solicitud"));
     QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));

@@ -1,4 +1,5 @@
 #include "shell/Iconos.h"
+#include "platform/SegundoPlano.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -6,8 +7,6 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
-#include <future>
-#include <system_error>
 
 namespace {
 const QString kIconoDelPrograma = QStringLiteral(":/iconos/programa.png");
@@ -94,12 +93,8 @@ void empiezaIconoDelPrograma()
 {
     if (g_iconoDelPrograma.valid() || !QGuiApplication::windowIcon().isNull())
         return;
-    try {
-        // QImage se puede decodificar en cualquier hilo; el QPixmap se arma después en éste.
-        g_iconoDelPrograma = std::async(std::launch::async, [] { return QImage(kIconoDelPrograma); });
-    } catch (const std::system_error &) {
-        // Sin otro hilo se decodifica cuando se pida.
-    }
+    // QImage se puede decodificar en cualquier hilo; el QPixmap se arma después en éste.
+    g_iconoDelPrograma = SegundoPlano::pide([] { return QImage(kIconoDelPrograma); });
 }
 
 QIcon iconoDelPrograma()

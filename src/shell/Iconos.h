@@ -20,7 +20,7 @@ QIcon iconoDelTema(const QString &nombre);
 void leeTemaTrasDibujar(QWidget *w);
 
 // El icono del programa (256 px): decodificarlo es de lo más caro al arrancar. main() lo empieza
-// a decodificar en otro hilo en cuanto existe la aplicación; iconoDelPrograma() lo espera la
+// a decodificar en segundo plano en cuanto existe la aplicación; iconoDelPrograma() lo espera la
 // primera vez (o lo decodifica ahí si nadie lo empezó), lo pone como icono de la aplicación y
 // de ahí en adelante da ese mismo.
 void empiezaIconoDelPrograma();
