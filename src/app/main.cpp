@@ -15,9 +15,10 @@
 int main(int argc, char *argv[])
 {
     // Mientras Qt crea la aplicación (casi todo es esperar al servidor gráfico), en segundo plano
-    // se lee la configuración de fuentes.
+    // se lee la configuración de fuentes y se revisa la base de datos.
     const SegundoPlano::Hilo segundoPlano;
     iniciaLecturaFuentes();
+    Base::adelantaRevision(Base::carpetaPredeterminada());
     Aplicacion app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("solicitud"));
     QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));

@@ -2,12 +2,15 @@
 #include "platform/BaseAparte.h"
 #include "platform/Csv.h"
 #include "platform/Esquema.h"
+#include "platform/SegundoPlano.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <future>
 #include <memory>
+#include <optional>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,6 +31,10 @@ QString g_carpeta;
 const QString kConexion = QStringLiteral("solicitud");
 std::unique_ptr<QLockFile> g_cerrojo;
 QString g_carpetaCerrojo;
+// La revisión adelantada (adelantaRevision) y su cerrojo, hasta que abre() los recibe.
+std::future<bool> g_revision;
+std::unique_ptr<QLockFile> g_cerrojoAdelantado;
+QString g_carpetaAdelantada;
 
 // --- Colación española ----------------------------------------------------------------------
 // Peso primario de un carácter: las vocales acentuadas pesan como la vocal, la Ñ justo
@@ -212,6 +219,26 @@ void creaCarpeta(const QString &carpeta)
     QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// Lo que le falta a una base para ser completa, dadas sus tablas y sus columnas («tabla.columna»,
+// en minúsculas): la primera tabla o columna del esquema que no tiene. Vacío: nada.
+QString faltaEnEsquema(const QSet<QString> &hay, const QSet<QString> &columnas)
+{
+    for (const Esquema::Tabla &t : Esquema::tablas()) {
+        const QString tabla = QString::fromLatin1(t.nombre).toLower();
+        if (!hay.contains(tabla))
+            return QStringLiteral("le falta la tabla %1, así que no es una base de datos completa de la solicitud.")
+                .arg(QLatin1String(t.nombre));
+        for (const Esquema::Columna &c : t.columnas)
+            if (!columnas.contains(tabla + u'.' + QString::fromLatin1(c.nombre).toLower()))
+                return QStringLiteral("a la tabla %1 le falta la columna %2: es de una versión anterior del programa.")
+                    .arg(QLatin1String(t.nombre), QLatin1String(c.nombre));
+    }
+    return {};
+}
+
+const char kSqlColumnas[] = "SELECT lower(m.name), lower(c.name) FROM sqlite_master m, pragma_table_info(m.name) c "
+                            "WHERE m.type='table'";
+
 // Una base de la solicitud completa y sana: todas las tablas con todas sus columnas (una base
 // de una versión anterior dice cuál le falta) y quick_check sin hallazgos.
 void compruebaTablas(QSqlDatabase &db, const QString &archivo)
@@ -224,8 +251,7 @@ void compruebaTablas(QSqlDatabase &db, const QString &archivo)
         return ErrorBase(errorArchivo(archivo, QStringLiteral("el archivo está dañado o no es una base de datos de la solicitud.")),
                          e.text(), true);
     };
-    if (!q.exec(QStringLiteral("SELECT lower(m.name), lower(c.name) FROM sqlite_master m, pragma_table_info(m.name) c "
-                               "WHERE m.type='table'")))
+    if (!q.exec(QString::fromLatin1(kSqlColumnas)))
         throw falla(q.lastError());
     QSet<QString> hay, columnas;
     while (q.next()) {
@@ -234,19 +260,8 @@ void compruebaTablas(QSqlDatabase &db, const QString &archivo)
     }
     if (q.lastError().isValid())
         throw falla(q.lastError());
-    for (const Esquema::Tabla &t : Esquema::tablas()) {
-        const QString tabla = QString::fromLatin1(t.nombre).toLower();
-        if (!hay.contains(tabla))
-            throw ErrorBase(errorArchivo(archivo, QStringLiteral("le falta la tabla %1, así que no es una base de datos "
-                                                                "completa de la solicitud.").arg(QLatin1String(t.nombre))),
-                            {}, true);
-        for (const Esquema::Columna &c : t.columnas)
-            if (!columnas.contains(tabla + u'.' + QString::fromLatin1(c.nombre).toLower()))
-                throw ErrorBase(errorArchivo(archivo, QStringLiteral("a la tabla %1 le falta la columna %2: es de una versión "
-                                                                    "anterior del programa.")
-                                                          .arg(QLatin1String(t.nombre), QLatin1String(c.nombre))),
-                                {}, true);
-    }
+    if (const QString falta = faltaEnEsquema(hay, columnas); !falta.isEmpty())
+        throw ErrorBase(errorArchivo(archivo, falta), {}, true);
     // Una página dañada en cualquier tabla (también en un catálogo) se detecta aquí, antes de
     // que una lectura a medias llegue a una ventana, a la revisión o a la entrega.
     if (!q.exec(QStringLiteral("PRAGMA quick_check")))
@@ -258,6 +273,67 @@ void compruebaTablas(QSqlDatabase &db, const QString &archivo)
         throw falla(q.lastError());
     if (problemas != QStringList{QStringLiteral("ok")})
         throw ErrorBase(errorArchivo(archivo, QStringLiteral("el archivo está dañado.")), problemas.join(QStringLiteral("; ")), true);
+}
+
+// La misma revisión que compruebaTablas, con SQLite directamente (sin Qt: corre en otro hilo y
+// antes de que exista la aplicación). Sólo dice si pasó; el porqué de un rechazo lo da después
+// compruebaTablas, que se repite en ese caso.
+bool pasaRevision(const QString &archivo)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    sqlite3_busy_timeout(db, 2000);
+    // Las filas de la sentencia como textos, o nullopt si falló.
+    const auto filas = [db](const char *sql, int columnas) -> std::optional<QList<QStringList>> {
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(st);
+            return std::nullopt;
+        }
+        QList<QStringList> r;
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            QStringList fila;
+            for (int i = 0; i < columnas; ++i)
+                fila << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, i)));
+            r << fila;
+        }
+        sqlite3_finalize(st);
+        return rc == SQLITE_DONE ? std::optional(r) : std::nullopt;
+    };
+    bool pasa = false;
+    if (const auto cols = filas(kSqlColumnas, 2)) {
+        QSet<QString> hay, columnas;
+        for (const QStringList &f : *cols) {
+            hay.insert(f[0]);
+            columnas.insert(f[0] + u'.' + f[1]);
+        }
+        const auto revision = filas("PRAGMA quick_check", 1);
+        pasa = faltaEnEsquema(hay, columnas).isEmpty() && revision && *revision == QList<QStringList>{{QStringLiteral("ok")}};
+    }
+    sqlite3_close(db);
+    return pasa;
+}
+
+// La revisión adelantada de `absoluta`, si la hay: la espera y dice si pasó. Si pasó, su
+// cerrojo queda en g_cerrojoAdelantado; si no (o es de otra carpeta), se suelta.
+bool recibeRevision(const QString &absoluta)
+{
+    if (!g_revision.valid())
+        return false;
+    bool pasa = false;
+    try {
+        pasa = g_revision.get() && g_carpetaAdelantada == absoluta;
+    } catch (...) {
+        // Sin memoria en el hilo, por ejemplo: abre() revisa como siempre.
+    }
+    g_revision = {};
+    if (!pasa)
+        g_cerrojoAdelantado.reset();
+    return pasa;
 }
 
 // Una caída a media escritura deja un diario pendiente que SQLite revierte en cuanto alguien
@@ -284,7 +360,7 @@ void recuperaDiario(const QString &archivo)
 
 // Abre la conexión principal sobre una base existente; si no es una base completa de la
 // solicitud, la cierra sin tocar el archivo y lanza el error.
-void conectaPrincipal(const QString &archivo, bool soloLectura)
+void conectaPrincipal(const QString &archivo, bool soloLectura, bool revisada = false)
 {
     QSqlDatabase db = conecta(kConexion, archivo);
     if (soloLectura)
@@ -294,7 +370,8 @@ void conectaPrincipal(const QString &archivo, bool soloLectura)
         detalle = db.lastError().text();
     } else {
         try {
-            compruebaTablas(db, archivo);
+            if (!revisada)
+                compruebaTablas(db, archivo);
             if (soloLectura)
                 registraColacion(db);
             else
@@ -391,9 +468,29 @@ QString carpetaPredeterminada()
 
 QString archivoEn(const QString &carpeta) { return QDir(carpeta).filePath(QStringLiteral("solicitud.sqlite")); }
 
+void adelantaRevision(const QString &carpeta)
+{
+    if (g_revision.valid() || !QFileInfo(archivoEn(carpeta)).isFile())
+        return;   // la primera vez no hay base: abre() la crea
+    const QString absoluta = QDir(carpeta).absolutePath();
+    try {
+        g_cerrojoAdelantado = aparta(absoluta);
+    } catch (const ErrorBase &) {
+        return;   // otro programa la tiene o no se pudo tomar: abre() lo intentará y lo dirá
+    }
+    g_carpetaAdelantada = absoluta;
+    g_revision = SegundoPlano::pide([archivo = archivoEn(carpeta)] { return pasaRevision(archivo); });
+}
+
 void abre(const QString &carpeta)
 {
+    const QString absoluta = QDir(carpeta).absolutePath();
+    const bool revisada = recibeRevision(absoluta);
     cierra();
+    if (revisada) {
+        g_cerrojo = std::move(g_cerrojoAdelantado);
+        g_carpetaCerrojo = absoluta;
+    }
     creaCarpeta(carpeta);
     tomaCerrojo(carpeta);
     try {
@@ -406,7 +503,7 @@ void abre(const QString &carpeta)
             if (!info.isWritable())
                 throw ErrorBase(errorArchivo(archivo, QStringLiteral("no tiene permiso de escritura.")), {}, true);
         }
-        conectaPrincipal(archivo, false);
+        conectaPrincipal(archivo, false, revisada);
     } catch (...) {
         sueltaCerrojo();
         throw;

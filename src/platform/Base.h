@@ -18,6 +18,12 @@ QString archivoEn(const QString &carpeta);   // carpeta/solicitud.sqlite
 // mensaje que nombra el archivo.
 void abre(const QString &carpeta = carpetaPredeterminada());
 
+// Para el arranque: toma ya el cerrojo de la carpeta y hace en otro hilo, con SQLite directamente
+// (no necesita la aplicación de Qt), la revisión que abre() hace del archivo. Si pasa, abre() de
+// esa carpeta no la repite; si no pasa, la carpeta no tiene base o su cerrojo lo tiene otro
+// programa, abre() hace todo como siempre y da su mensaje.
+void adelantaRevision(const QString &carpeta);
+
 // Abre una base existente sólo para leer (las órdenes que no escriben): no crea nada,
 // acepta un archivo sin permiso de escritura y no pide el cerrojo. Si una caída dejó un
 // diario pendiente y el archivo se puede escribir, primero deja que SQLite lo revierta.

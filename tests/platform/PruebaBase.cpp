@@ -176,7 +176,9 @@ private slots:
     {
         QFETCH(QString, caso);
         QFETCH(QString, mensaje);
-        for (const bool lectura : {false, true}) {
+        // Escritura, lectura, y escritura con la revisión adelantada del arranque.
+        for (const int modo : {0, 1, 2}) {
+            const bool lectura = modo == 1;
             QTemporaryDir dir;
             const QString carpeta = dir.filePath(QStringLiteral("tablas"));
             QDir().mkpath(carpeta);
@@ -187,6 +189,8 @@ private slots:
             const QByteArray antes = QFileInfo(archivo).isFile() ? huella(archivo) : QByteArray();
             QString error;
             try {
+                if (modo == 2)
+                    Base::adelantaRevision(carpeta);
                 lectura ? Base::abreLectura(carpeta) : Base::abre(carpeta);
                 QCOMPARE(Entorno::cuenta(QStringLiteral("Cat_Municipio")), 2478);
             } catch (const ErrorBase &e) {
