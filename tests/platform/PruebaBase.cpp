@@ -1,5 +1,6 @@
 #include "platform/Base.h"
 #include "platform/Consulta.h"
+#include "platform/SegundoPlano.h"
 #include "support/Cli.h"
 #include "support/Entorno.h"
 #include "support/Pruebas.h"
@@ -11,6 +12,9 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
+#include <optional>
+#include <stdexcept>
 
 namespace {
 QByteArray huella(const QString &archivo)
@@ -179,6 +183,9 @@ private slots:
         // Escritura, lectura, y escritura con la revisión adelantada del arranque.
         for (const int modo : {0, 1, 2}) {
             const bool lectura = modo == 1;
+            std::optional<SegundoPlano::Hilo> plano;   // la revisión adelantada, en su hilo como en main()
+            if (modo == 2)
+                plano.emplace();
             QTemporaryDir dir;
             const QString carpeta = dir.filePath(QStringLiteral("tablas"));
             QDir().mkpath(carpeta);
@@ -206,6 +213,28 @@ private slots:
             if (!antes.isEmpty())
                 QCOMPARE(huella(archivo), antes);
         }
+    }
+
+    // El segundo plano corre lo pedido en orden, entrega resultados y excepciones en el futuro y,
+    // al terminar, no deja nada sin correr; sin hilo, cada tarea corre al pedirla.
+    void segundoPlanoEnOrdenYHastaElFinal()
+    {
+        QStringList orden;
+        std::future<int> lento, falla;
+        std::future<void> ultimo;
+        {
+            const SegundoPlano::Hilo plano;
+            lento = SegundoPlano::pide([&] { QThread::msleep(50); orden << "lento"; return 7; });
+            falla = SegundoPlano::pide([&]() -> int { orden << "falla"; throw std::runtime_error("x"); });
+            ultimo = SegundoPlano::pide([&] { QThread::msleep(20); orden << "último"; });
+        }
+        QCOMPARE(orden, (QStringList{"lento", "falla", "último"}));
+        QCOMPARE(lento.get(), 7);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, falla.get());
+        QCOMPARE(ultimo.wait_for(std::chrono::seconds(0)), std::future_status::ready);
+        auto enLinea = SegundoPlano::pide([&] { return orden.size(); });
+        QCOMPARE(enLinea.wait_for(std::chrono::seconds(0)), std::future_status::ready);
+        QCOMPARE(enLinea.get(), 3);
     }
 
     // En un disco lleno el cerrojo no se puede escribir: se dice eso, no que falte permiso.
