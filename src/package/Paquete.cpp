@@ -2,6 +2,7 @@
 #include "admin/Entrega.h"
 #include "platform/Base.h"
 #include "platform/BaseAparte.h"
+#include "platform/CarpetaCerrada.h"
 #include "platform/Consulta.h"
 #include "platform/Esquema.h"
 #include "platform/Manifiesto.h"
@@ -19,35 +20,8 @@ namespace {
 // montos sólo se reemplazan cuando el paquete los trae (convocatoria 6).
 const char *const kTablasSolicitud[] = {"Beca", "Domicilio", "Escolar", "Trabajo", "General", "Persona"};
 
-// Códigos de tipo de campo de Paradox para cada clase de columna.
-int tipoParadox(Esquema::Clase c)
-{
-    switch (c) {
-    case Esquema::Clase::Texto: return 1;
-    case Esquema::Clase::Fecha: return 2;
-    case Esquema::Clase::Entero: return 4;
-    case Esquema::Clase::Real: return 6;
-    case Esquema::Clase::Memo: return 12;
-    }
-    return 0;
-}
-
-// Vacío si la tabla leída tiene las columnas del esquema, en su orden y de su tipo; si no,
-// la primera diferencia.
-QString diferenciaColumnas(const Esquema::Tabla &t, const Paradox::TablaLeida &l)
-{
-    if (l.campos.size() != qsizetype(t.columnas.size()))
-        return QStringLiteral("%1 columnas en lugar de %2").arg(l.campos.size()).arg(t.columnas.size());
-    for (int i = 0; i < l.campos.size(); ++i) {
-        const Esquema::Columna &c = t.columnas[size_t(i)];
-        const Paradox::Campo &f = l.campos[i];
-        if (f.nombre.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) != 0)
-            return QStringLiteral("la columna %1 se llama %2 en lugar de %3").arg(i + 1).arg(f.nombre, QLatin1String(c.nombre));
-        if (f.tipo != tipoParadox(c.clase) || (c.clase == Esquema::Clase::Texto && f.longitud != c.longitud))
-            return QStringLiteral("la columna %1 no es del tipo o del largo esperado").arg(f.nombre);
-    }
-    return {};
-}
+// Lo más que se lee de un paquete entero: muchas veces la entrega más grande (unos 2 MB).
+constexpr qint64 kMaximoPaquete = 96 * 1024 * 1024;
 
 [[noreturn]] void errorMotor(const QSqlQuery &q, const QString &sql)
 {
@@ -150,34 +124,38 @@ Paquete::Paquete(const QString &origen) : m_origen(origen)
 {
     if (!QFileInfo(origen).isDir())
         throw ErrorBase(QStringLiteral("No existe la carpeta «%1» del paquete.").arg(QDir::toNativeSeparators(origen)));
-    if (!m_copia.isValid())
-        throw ErrorBase(QStringLiteral("No se pudo crear la carpeta temporal donde se revisa el paquete."), m_copia.errorString());
-    leeRecibo();
+    const CarpetaCerrada carpeta(origen);
+    leeRecibo(carpeta);
     if (integro())
         leeTablas();
+    m_leidos.clear();
 }
 
 Paquete::~Paquete() = default;
 
-void Paquete::leeRecibo()
+void Paquete::leeRecibo(const CarpetaCerrada &carpeta)
 {
-    const QDir dir(m_origen);
-    const QString recibo = dir.filePath(QString::fromUtf16(Manifiesto::kNombre));
+    const QString nombreRecibo = QString::fromUtf16(Manifiesto::kNombre);
+    const QString recibo = QDir(m_origen).filePath(nombreRecibo);
     QList<Manifiesto::Linea> lineas;
     try {
-        lineas = Manifiesto::lee(recibo);
-        m_huellaRecibo = Manifiesto::huella(recibo);
+        QByteArray datos;
+        if (carpeta.lee(nombreRecibo, Manifiesto::kMaximo + 1, datos) == CarpetaCerrada::Estado::Falta)
+            throw ErrorBase(QStringLiteral("Falta el recibo de la entrega %1: la entrega está incompleta.").arg(QDir::toNativeSeparators(recibo)));
+        lineas = Manifiesto::analiza(datos, recibo);
+        m_huellaRecibo = Manifiesto::huellaDe(datos);
     } catch (const ErrorBase &e) {
         m_problemas << e.mensaje();
         return;
     }
     m_fecha = QFileInfo(recibo).lastModified();
 
-    // Cada archivo del recibo que puede ir en una entrega: copia privada y su huella comparada.
+    // Cada archivo del recibo que puede ir en una entrega: leído a memoria y su huella comparada.
     QSet<QString> posibles;
     for (const Entrega::Archivo &a : Entrega::archivos(Entrega::kConvocatoriaCredito))
         posibles.insert(a.nombre);
     QSet<QString> nombrados, intactos;
+    qint64 total = 0;
     for (const Manifiesto::Linea &l : std::as_const(lineas)) {
         if (nombrados.contains(l.archivo)) {
             m_problemas << QStringLiteral("El recibo nombra dos veces el archivo %1.").arg(l.archivo);
@@ -185,24 +163,27 @@ void Paquete::leeRecibo()
         }
         nombrados.insert(l.archivo);
         if (!posibles.contains(l.archivo))
-            continue;   // se informa abajo, sin copiarlo
-        const QString original = dir.filePath(l.archivo);
-        const QString copia = m_copia.filePath(l.archivo);
-        if (!QFileInfo(original).isFile()) {
-            m_problemas << QStringLiteral("Falta el archivo %1 que nombra el recibo.").arg(l.archivo);
-            continue;
-        }
-        if (!QFile::copy(original, copia)) {
-            m_problemas << QStringLiteral("No se pudo leer el archivo %1 del paquete.").arg(l.archivo);
-            continue;
-        }
+            continue;   // se informa abajo, sin leerlo
+        QByteArray datos;
         try {
-            if (Manifiesto::huella(copia) == l.huella)
-                intactos.insert(l.archivo);
-            else
-                m_problemas << QStringLiteral("El archivo %1 no coincide con el recibo: cambió después de la entrega.").arg(l.archivo);
+            if (carpeta.lee(l.archivo, Paradox::kMaximoArchivoTabla, datos) == CarpetaCerrada::Estado::Falta) {
+                m_problemas << QStringLiteral("Falta el archivo %1 que nombra el recibo.").arg(l.archivo);
+                continue;
+            }
         } catch (const ErrorBase &e) {
             m_problemas << e.mensaje();
+            continue;
+        }
+        total += datos.size();
+        if (total > kMaximoPaquete) {
+            m_problemas << QStringLiteral("Los archivos del paquete pasan de %1 MB: no son los de una entrega.").arg(kMaximoPaquete >> 20);
+            return;
+        }
+        if (Manifiesto::huellaDe(datos) == l.huella) {
+            intactos.insert(l.archivo);
+            m_leidos.insert(l.archivo, std::move(datos));
+        } else {
+            m_problemas << QStringLiteral("El archivo %1 no coincide con el recibo: cambió después de la entrega.").arg(l.archivo);
         }
     }
 
@@ -218,7 +199,7 @@ void Paquete::leeRecibo()
         }
     if (conGeneral) {
         try {
-            const Paradox::TablaLeida l = Paradox::leeTabla(m_copia.filePath(QStringLiteral("General.db")));
+            const Paradox::TablaLeida l = Paradox::leeTabla(*general, archivosDe(*general));
             const int columna = int(Esquema::nombresColumnas(*general).indexOf(QStringLiteral("Convocatoria")));
             if (!l.filas.isEmpty())
                 m_convocatoria = int(l.filas.first().value(columna).toLongLong());
@@ -245,18 +226,29 @@ void Paquete::leeRecibo()
                                        : QStringLiteral("El archivo %1 no es parte de una entrega.").arg(l.archivo));
 }
 
+Paradox::Archivos Paquete::archivosDe(const Esquema::Tabla &t) const
+{
+    const QStringList nombres = Paradox::archivosDe(t);
+    Paradox::Archivos a;
+    a.nombreDb = nombres.first();
+    a.db = m_leidos.value(nombres.first());
+    for (const QString &n : nombres) {
+        const auto i = m_leidos.constFind(n);
+        if (i == m_leidos.cend())
+            continue;
+        if (n.endsWith(QStringLiteral(".px")))
+            a.px = &*i;
+        else if (n.endsWith(QStringLiteral(".mb")))
+            a.mb = &*i;
+    }
+    return a;
+}
+
 void Paquete::leeTablas()
 {
     for (const Esquema::Tabla *t : Entrega::tablas(m_convocatoria)) {
-        const QString archivo = QLatin1String(t->archivo) + QStringLiteral(".db");
         try {
-            Paradox::TablaLeida l = Paradox::leeTabla(m_copia.filePath(archivo));
-            const QString diferencia = diferenciaColumnas(*t, l);
-            if (!diferencia.isEmpty()) {
-                m_problemas << QStringLiteral("La tabla %1 no tiene las columnas de la solicitud: %2.").arg(archivo, diferencia);
-                continue;
-            }
-            m_tablas.insert(QString::fromLatin1(t->nombre).toLower(), std::move(l));
+            m_tablas.insert(QString::fromLatin1(t->nombre).toLower(), Paradox::leeTabla(*t, archivosDe(*t)));
         } catch (const ErrorBase &e) {
             m_problemas << e.mensaje();
         }

@@ -16,18 +16,20 @@
 
 #include <memory>
 
+class CarpetaCerrada;
 namespace Base {
 class Aparte;
 }
 
 class Paquete {
 public:
-    // Lee el paquete de la carpeta `origen`. Copia a una carpeta privada cada archivo que
-    // nombra el recibo y compara su huella (así lo comprobado es justo lo que se lee aunque
-    // el medio cambie o se retire después), revisa que los archivos sean exactamente los de
-    // la convocatoria del paquete y lee cada tabla con las columnas que debe tener. Lo que
+    // Lee el paquete de la carpeta `origen`. Lee a memoria, una sola vez, cada archivo común de
+    // la carpeta que nombra el recibo (ni enlaces, ni FIFO, ni carpetas; ninguno de más de lo que
+    // puede medir) y compara su huella, así que lo comprobado es justo lo que se lee aunque el
+    // medio cambie o se retire después; revisa que los archivos sean exactamente los de la
+    // convocatoria del paquete y lee cada tabla con la forma exacta que le da el programa. Lo que
     // el paquete tenga mal queda en problemas(), un renglón por falla que nombra el archivo.
-    // Lanza ErrorBase sólo si `origen` no es una carpeta o no hay dónde hacer la copia.
+    // Lanza ErrorBase sólo si `origen` no es una carpeta que se pueda abrir.
     explicit Paquete(const QString &origen);
     ~Paquete();
     Paquete(const Paquete &) = delete;
@@ -40,7 +42,8 @@ public:
 
     // General.Convocatoria del paquete (0 si no se pudo leer).
     int convocatoria() const { return m_convocatoria; }
-    // Cuándo se escribió el recibo, es decir, cuándo terminó la entrega.
+    // Hora de modificación del recibo: la que tenga el medio, que cualquiera puede cambiar;
+    // sólo informa.
     QDateTime fecha() const { return m_fecha; }
     // SHA-256 (hex) del archivo entrega.sha256: identifica el paquete. Vacío si no hay recibo.
     QString huellaRecibo() const { return m_huellaRecibo; }
@@ -75,11 +78,12 @@ public:
     static bool haySolicitud();
 
 private:
-    void leeRecibo();
+    void leeRecibo(const CarpetaCerrada &carpeta);
     void leeTablas();
+    Paradox::Archivos archivosDe(const Esquema::Tabla &t) const;
 
     QString m_origen;
-    QTemporaryDir m_copia;
+    QHash<QString, QByteArray> m_leidos;   // archivos intactos, por nombre, mientras se leen las tablas
     QStringList m_problemas;
     int m_convocatoria = 0;
     QDateTime m_fecha;

@@ -49,11 +49,21 @@ QList<Linea> lee(const QString &ruta)
     if (!f.open(QIODevice::ReadOnly))
         throw ErrorBase(QStringLiteral("No se pudo leer el recibo de la entrega %1.").arg(QDir::toNativeSeparators(ruta)),
                         f.errorString());
-    const QByteArray datos = f.readAll();
+    const QByteArray datos = f.read(kMaximo + 1);
     if (f.error() != QFileDevice::NoError)
         throw ErrorBase(QStringLiteral("No se pudo leer el recibo de la entrega %1.").arg(QDir::toNativeSeparators(ruta)),
                         f.errorString());
-    static const QRegularExpression forma(QStringLiteral("^([0-9a-f]{64}) [ *]([^/\\\\]+)$"));
+    return analiza(datos, ruta);
+}
+
+QList<Linea> analiza(const QByteArray &datos, const QString &ruta)
+{
+    if (datos.size() > kMaximo)
+        throw ErrorBase(QStringLiteral("El recibo de la entrega %1 pasa de %2 bytes: no es el de una entrega.")
+                            .arg(QDir::toNativeSeparators(ruta))
+                            .arg(kMaximo));
+    // Un nombre con diagonales o con caracteres de control no es el de un archivo de la entrega.
+    static const QRegularExpression forma(QStringLiteral("^([0-9a-f]{64}) [ *]([^/\\\\\\x{00}-\\x{1f}\\x{7f}]+)$"));
     QList<Linea> r;
     int n = 0;
     for (const QByteArray &l : datos.split('\n')) {
@@ -68,6 +78,11 @@ QList<Linea> lee(const QString &ruta)
         r.append({m.captured(1), m.captured(2)});
     }
     return r;
+}
+
+QString huellaDe(const QByteArray &datos)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(datos, QCryptographicHash::Sha256).toHex());
 }
 
 } // namespace Manifiesto

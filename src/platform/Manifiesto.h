@@ -30,4 +30,13 @@ void escribe(const QString &carpeta, const QStringList &archivos);
 // sha256sum (un nombre con ruta o con saltos de línea tampoco se acepta).
 QList<Linea> lee(const QString &ruta);
 
+// Lo mismo sobre el contenido ya leído (`ruta` sólo para los mensajes).
+QList<Linea> analiza(const QByteArray &datos, const QString &ruta);
+
+// Huella SHA-256 (hex en minúsculas) de unos bytes.
+QString huellaDe(const QByteArray &datos);
+
+// Bytes que puede medir un recibo: el de la entrega más grande mide unos 2 KB.
+inline constexpr qint64 kMaximo = 16 * 1024;
+
 } // namespace Manifiesto

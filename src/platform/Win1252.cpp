@@ -58,6 +58,8 @@ QByteArray codifica(const QString &texto)
     return r;
 }
 
+bool definido(unsigned char b) { return b < 0x80 || b >= 0xA0 || kAltos[b - 0x80] != 0; }
+
 QString decodifica(const QByteArray &bytes)
 {
     QString r;

@@ -12,4 +12,6 @@ QString limpia(const QString &texto);           // quita lo que no se puede repr
 QString mayusculas(const QString &texto);
 QByteArray codifica(const QString &texto);      // '?' para lo no representable
 QString decodifica(const QByteArray &bytes);
+// ¿Tiene carácter el byte? (0x81, 0x8D, 0x8F, 0x90 y 0x9D no lo tienen.)
+bool definido(unsigned char b);
 }

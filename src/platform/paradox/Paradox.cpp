@@ -1,5 +1,6 @@
 #include "platform/paradox/Paradox.h"
 #include "platform/Consulta.h"
+#include "platform/paradox/Formato.h"
 #include "platform/paradox/Rechazo.h"
 #include "platform/Win1252.h"
 
@@ -24,11 +25,10 @@ extern "C" {
 namespace Paradox {
 namespace {
 
-constexpr int kLiderMemo = 1;            // bytes del memo que se copian en el registro
-constexpr int kColaMemo = 10;            // posición, longitud y número de modificación
-constexpr int kBloqueMemos = 4096;
+static_assert(kTipoAlfa == pxfAlpha && kTipoFecha == pxfDate && kTipoEntero == pxfLong && kTipoNumero == pxfNumber &&
+              kTipoMemo == pxfMemoBLOb);
+
 constexpr int kRegistroMaximo4K = 1350;  // por cada 4 KB de bloque, con tres registros por bloque
-constexpr long kDesfaseSdn = 1721425;    // número de día juliano del 31/12/0 (gregoriano)
 
 // ---- pxlib: errores, documentos y archivos ----------------------------------------------------
 
@@ -70,13 +70,6 @@ private:
 
 // ---- Descripción de los campos ----------------------------------------------------------------
 
-struct Definicion {
-    QByteArray nombre;
-    Esquema::Clase clase;
-    int tipo;
-    int longitud;
-};
-
 QString nombreArchivo(const Esquema::Tabla &t) { return QString::fromLatin1(t.archivo); }
 
 QList<Definicion> definiciones(const Esquema::Tabla &t)
@@ -85,12 +78,12 @@ QList<Definicion> definiciones(const Esquema::Tabla &t)
     for (const Esquema::Columna &c : t.columnas) {
         Definicion d{QByteArray(c.nombre), c.clase, 0, 0};
         switch (c.clase) {
-        case Esquema::Clase::Entero: d.tipo = pxfLong; d.longitud = 4; break;
-        case Esquema::Clase::Real: d.tipo = pxfNumber; d.longitud = 8; break;
-        case Esquema::Clase::Fecha: d.tipo = pxfDate; d.longitud = 4; break;
-        case Esquema::Clase::Memo: d.tipo = pxfMemoBLOb; d.longitud = kLiderMemo + kColaMemo; break;
+        case Esquema::Clase::Entero: d.tipo = kTipoEntero; d.longitud = 4; break;
+        case Esquema::Clase::Real: d.tipo = kTipoNumero; d.longitud = 8; break;
+        case Esquema::Clase::Fecha: d.tipo = kTipoFecha; d.longitud = 4; break;
+        case Esquema::Clase::Memo: d.tipo = kTipoMemo; d.longitud = kLiderMemo + kColaMemo; break;
         case Esquema::Clase::Texto:
-            d.tipo = pxfAlpha;
+            d.tipo = kTipoAlfa;
             d.longitud = c.longitud;
             if (c.longitud < 1 || c.longitud > 255)
                 throw ErrorBase(QStringLiteral("La columna %1 de la tabla %2 no se puede entregar: un texto de la "
@@ -356,15 +349,11 @@ qint64 largoDe(const pxdoc_t *doc)
 
 void escribe(const Esquema::Tabla &t, const QString &db, const QString &px, const QString &mb)
 {
-    const QList<Definicion> defs = definiciones(t);
-    const int llave = columnasLlave(t);
-    const int tamRegistro = [&] {
-        int n = 0;
-        for (const Definicion &d : defs)
-            n += d.longitud;
-        return n;
-    }();
-    const int kb = bloqueKb(tamRegistro, t);
+    const Formato formato = formatoDe(t);
+    const QList<Definicion> &defs = formato.campos;
+    const int llave = formato.camposLlave;
+    const int tamRegistro = formato.tamanoRegistro;
+    const int kb = formato.kbBloque;
 
     Consulta q;
     q.abre(QStringLiteral("SELECT ") + listaColumnas(t) + QStringLiteral(" FROM ") + QLatin1String(t.nombre) + ordenLlave(t));
@@ -399,14 +388,8 @@ void escribe(const Esquema::Tabla &t, const QString &db, const QString &px, cons
 
     if (llave) {
         // pxlib arma índices de uno o dos niveles: de sobra para las tablas de la entrega.
-        const int tamIndice = [&] {
-            int n = 6;
-            for (int i = 0; i < llave; ++i)
-                n += defs[i].longitud;
-            return n;
-        }();
-        const int kbIndice = tamIndice * 3 <= 2048 - 6 ? 2 : 4;
-        const int porBloque = (kbIndice * 1024 - 6) / tamIndice;
+        const int kbIndice = formato.kbBloqueIndice;
+        const int porBloque = (kbIndice * 1024 - kEncabezadoBloque) / formato.tamanoEntradaIndice;
         if (qint64(doc->px_head->px_fileblocks) > qint64(porBloque) * porBloque)
             throw ErrorBase(QStringLiteral("La tabla %1 tiene demasiados registros para la entrega.").arg(nombreArchivo(t)));
         ArchivoEnMemoria fpx(px);
@@ -433,91 +416,6 @@ void escribe(const Esquema::Tabla &t, const QString &db, const QString &px, cons
     }
 }
 
-// ---- Lectura ----------------------------------------------------------------------------------
-
-QString fechaDeDia(long dias)
-{
-    int a = 0, m = 0, d = 0;
-    PX_SdnToGregorian(dias + kDesfaseSdn, &a, &m, &d);
-    return QStringLiteral("%1/%2/%3").arg(d, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0')).arg(a, 4, 10, QLatin1Char('0'));
-}
-
-[[noreturn]] void errorLectura(const QString &ruta, const QString &detalle)
-{
-    throw ErrorBase(QStringLiteral("No se pudo leer la tabla %1 de la entrega.").arg(QFileInfo(ruta).fileName()), detalle);
-}
-
-// El archivo entero en memoria, como FILE de sólo lectura que vive lo que `datos`: pxlib lee
-// registro por registro con fseek, y sobre un archivo en disco cada búsqueda vacía el búfer y
-// es una llamada al sistema.
-Archivo enMemoria(const QString &ruta, QByteArray &datos, const QString &archivoDb, bool byteDeMas = false)
-{
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        errorLectura(archivoDb, f.errorString());
-    datos = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        errorLectura(archivoDb, f.errorString());
-    if (byteDeMas)
-        datos.append('\0');
-    if (datos.isEmpty())
-        errorLectura(archivoDb, QStringLiteral("%1 está vacío").arg(QFileInfo(ruta).fileName()));
-    Archivo a(fmemopen(datos.data(), size_t(datos.size()), "rb"));
-    if (!a)
-        errorLectura(archivoDb, QString::fromLocal8Bit(std::strerror(errno)));
-    return a;
-}
-
-QVariant leeValor(const Documento &documento, char *dato, const Campo &c, const QString &ruta)
-{
-    pxdoc_t *doc = documento.get();
-    switch (c.tipo) {
-    case pxfAlpha: {
-        char *v = nullptr;
-        const int r = PX_get_data_alpha(doc, dato, c.longitud, &v);
-        if (r < 0)
-            errorLectura(ruta, documento.detalle());
-        if (r == 0 || !v)
-            return {};
-        const QString s = Win1252::decodifica(QByteArray(v));
-        doc->free(doc, v);
-        return s;
-    }
-    case pxfLong:
-    case pxfDate: {
-        // Un campo en blanco son cuatro ceros; pxlib 0.6.8 lee ahí 8 bytes en sistemas de 64
-        // bits y puede confundirlo con un número.
-        if (dato[0] == 0 && dato[1] == 0 && dato[2] == 0 && dato[3] == 0)
-            return {};
-        long n = 0;
-        if (PX_get_data_long(doc, dato, 4, &n) <= 0)
-            return {};
-        return c.tipo == pxfDate ? QVariant(fechaDeDia(n)) : QVariant(qint64(n));
-    }
-    case pxfNumber: {
-        double x = 0;
-        if (PX_get_data_double(doc, dato, 8, &x) <= 0)
-            return {};
-        return x;
-    }
-    case pxfMemoBLOb: {
-        int mod = 0, tam = 0;
-        char *v = nullptr;
-        const int r = PX_get_data_blob(doc, dato, c.longitud, &mod, &tam, &v);
-        if (r <= 0) {
-            if (tam <= 0)
-                return {};   // memo en blanco
-            errorLectura(ruta, QStringLiteral("memo ilegible en %1; %2").arg(c.nombre, documento.detalle()));
-        }
-        const QString s = Win1252::decodifica(QByteArray(v, tam));
-        doc->free(doc, v);
-        return s;
-    }
-    default:
-        errorLectura(ruta, QStringLiteral("tipo de campo %1 no esperado").arg(c.tipo));
-    }
-}
-
 bool mismoValor(const QVariant &a, const QVariant &b)
 {
     if (a.isNull() || b.isNull())
@@ -538,6 +436,25 @@ QString muestra(const QVariant &v)
 qint32 diaParadox(int anio, int mes, int dia)
 {
     return qint32(QDate(anio, mes, dia).toJulianDay() - QDate(1, 1, 1).toJulianDay() + 1);
+}
+
+Formato formatoDe(const Esquema::Tabla &t)
+{
+    Formato f;
+    f.campos = definiciones(t);
+    f.camposLlave = columnasLlave(t);
+    for (const Definicion &d : std::as_const(f.campos)) {
+        f.tamanoRegistro += d.longitud;
+        f.conMemos = f.conMemos || d.clase == Esquema::Clase::Memo;
+    }
+    f.kbBloque = bloqueKb(f.tamanoRegistro, t);
+    if (f.camposLlave > 0) {
+        f.tamanoEntradaIndice = 6;   // número de bloque, registros y un campo en blanco
+        for (int i = 0; i < f.camposLlave; ++i)
+            f.tamanoEntradaIndice += f.campos[i].longitud;
+        f.kbBloqueIndice = f.tamanoEntradaIndice * 3 <= 2048 - kEncabezadoBloque ? 2 : 4;
+    }
+    return f;
 }
 
 bool conLlave(const Esquema::Tabla &t) { return columnasLlave(t) > 0; }
@@ -576,81 +493,6 @@ QStringList escribeTabla(const Esquema::Tabla &t, const QString &carpetaDestino)
         throw;
     }
     return escritos;
-}
-
-TablaLeida leeTabla(const QString &archivoDb)
-{
-    TablaLeida r;
-    QByteArray datosDb, datosPx, memosLeidos;
-    Archivo fdb = enMemoria(archivoDb, datosDb, archivoDb);
-    // El índice y el .mb se sueltan después que la tabla que los usa.
-    Archivo fpx, fmb;
-    Documento indice;
-    Documento doc;
-    if (PX_open_fp(doc.get(), fdb.get()) < 0)
-        errorLectura(archivoDb, doc.detalle());
-    const pxhead_t *h = doc->px_head;
-    r.nombreTabla = QString::fromLatin1(h->px_tablename ? h->px_tablename : "");
-    r.camposLlave = h->px_primarykeyfields;
-    r.tamanoRegistro = h->px_recordsize;
-    r.tamanoBloque = h->px_maxtablesize * 1024;
-    r.paginaCodigos = h->px_doscodepage;
-    bool memos = false;
-    for (int i = 0; i < h->px_numfields; ++i) {
-        const pxfield_t *f = PX_get_field(doc.get(), i);
-        r.campos << Campo{QString::fromLatin1(f->px_fname), int(static_cast<unsigned char>(f->px_ftype)), f->px_flen};
-        memos = memos || f->px_ftype == pxfMemoBLOb;
-    }
-
-    QString base = archivoDb;
-    if (base.endsWith(QStringLiteral(".db"), Qt::CaseInsensitive))
-        base.chop(3);
-    if (r.camposLlave > 0) {
-        const QString px = base + QStringLiteral(".px");
-        if (!QFile::exists(px))
-            errorLectura(archivoDb, QStringLiteral("falta el índice primario ") + px);
-        fpx = enMemoria(px, datosPx, archivoDb);
-        if (PX_open_fp(indice.get(), fpx.get()) < 0 || PX_read_primary_index(indice.get()) < 0 ||
-            PX_add_primary_index(doc.get(), indice.get()) < 0)
-            errorLectura(archivoDb, indice.detalle() + doc.detalle());
-        r.conIndice = true;
-    }
-    if (memos && QFile::exists(base + QStringLiteral(".mb"))) {
-        // pxlib 0.6.8 desborda su pila al recorrer los bloques de un .mb bien formado (de
-        // tamaño múltiplo de 4 KB); con un byte de más omite ese recorrido, que la lectura no
-        // necesita. Se le da la copia en memoria así.
-        fmb = enMemoria(base + QStringLiteral(".mb"), memosLeidos, archivoDb, true);
-        if (PX_set_blob_fp(doc.get(), fmb.get()) < 0)
-            errorLectura(archivoDb, doc.detalle());
-    }
-
-    QByteArray registro(r.tamanoRegistro, '\0');
-    const int n = PX_get_num_records(doc.get());
-    for (int i = 0; i < n; ++i) {
-        if (!PX_get_record(doc.get(), i, registro.data()))
-            errorLectura(archivoDb, doc.detalle());
-        QVariantList fila;
-        char *dato = registro.data();
-        for (const Campo &c : std::as_const(r.campos)) {
-            fila << leeValor(doc, dato, c, archivoDb);
-            dato += c.longitud;
-        }
-        r.filas << fila;
-    }
-    if (r.conIndice) {
-        auto *entradas = static_cast<pxpindex_t *>(indice->px_data);
-        for (int i = 0; entradas && i < indice->px_datalen; ++i) {
-            if (!entradas[i].data)
-                continue;
-            if (entradas[i].level == 1)
-                r.indice << TablaLeida::Entrada{leeValor(indice, entradas[i].data, r.campos.first(), archivoDb),
-                                                entradas[i].blocknumber, entradas[i].numrecords};
-            // pxlib no libera las llaves que copió al leer el índice.
-            indice->free(indice.get(), entradas[i].data);
-            entradas[i].data = nullptr;
-        }
-    }
-    return r;
 }
 
 QList<QVariantList> filasDeBase(const Esquema::Tabla &t)

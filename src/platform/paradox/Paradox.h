@@ -67,9 +67,29 @@ bool conLlave(const Esquema::Tabla &t);
 // de archivosDe(). Si falla, borra lo que alcanzó a escribir y lanza ErrorBase.
 QStringList escribeTabla(const Esquema::Tabla &t, const QString &carpetaDestino);
 
-// Lee una tabla Paradox (ruta del .db). Usa el .px y el .mb del mismo nombre que estén al
-// lado; una tabla con llave sin su .px, o un .px que no corresponde, es un error.
+// Los archivos de una tabla tal como llegaron: el .db y, si la tabla los lleva, el .px y el .mb
+// (nulos si no vinieron).
+struct Archivos {
+    QString nombreDb;            // para los mensajes
+    QByteArray db;
+    const QByteArray *px = nullptr;
+    const QByteArray *mb = nullptr;
+};
+
+// Lee una tabla del esquema desde sus bytes, sin fiarse de ellos: cada campo, largo, bloque y
+// memo se compara con lo que el programa escribe para esa tabla y con el tamaño de los
+// archivos; cada valor pasa las reglas de la entrega (Rechazo.h). Lo que no coincide lanza
+// ErrorBase con un mensaje que nombra el archivo («… no es una tabla de esta versión del
+// programa: …»). Memoria y tiempo proporcionales a los archivos; no usa pxlib.
+TablaLeida leeTabla(const Esquema::Tabla &t, const Archivos &archivos);
+
+// Lo mismo desde la ruta del .db, con el .px y el .mb del mismo nombre que estén al lado; la
+// tabla del esquema se reconoce por el nombre del archivo.
 TablaLeida leeTabla(const QString &archivoDb);
+
+// Bytes que puede medir cada archivo de una tabla entregada: muchas veces lo que mide la mayor
+// que escribe el programa, y nada de lo que se lea pasa de ahí.
+inline constexpr qint64 kMaximoArchivoTabla = 32 * 1024 * 1024;
 
 // Las filas de la tabla de la base como las guarda la entrega: en orden de llave, con texto
 // vacío como NULL; mismas clases de valor que TablaLeida::filas.

@@ -39,9 +39,18 @@ QString rechazo(const Esquema::Columna &c, const QVariant &v)
     case Esquema::Clase::Texto:
     case Esquema::Clase::Memo: {
         const QString s = v.toString();
-        for (QChar ch : s)
-            if (!Win1252::representable(ch) && ch != u'\n' && ch != u'\r' && ch != u'\t')
-                return QStringLiteral("contiene el carácter «%1», que la entrega no admite").arg(ch);
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const QChar ch = s.at(i);
+            if (Win1252::representable(ch) || ch == u'\n' || ch == u'\r' || ch == u'\t')
+                continue;
+            // Un carácter fuera del plano básico (un emoji) se nombra entero; uno de control, por
+            // su código, para que el mensaje no lleve el carácter mismo a una terminal.
+            const bool par = ch.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate();
+            const char32_t u = par ? QChar::surrogateToUcs4(ch, s.at(i + 1)) : ch.unicode();
+            const QString muestra = QChar::isPrint(u) ? s.mid(i, par ? 2 : 1)
+                                                      : QStringLiteral("U+%1").arg(uint(u), 4, 16, QLatin1Char('0')).toUpper();
+            return QStringLiteral("contiene el carácter «%1», que la entrega no admite").arg(muestra);
+        }
         // Windows-1252 usa un byte por carácter.
         if (c.clase == Esquema::Clase::Texto && s.size() > c.longitud)
             return QStringLiteral("el texto pasa de %1 caracteres").arg(c.longitud);
