@@ -140,7 +140,7 @@ void Paquete::leeRecibo(const CarpetaCerrada &carpeta)
     QList<Manifiesto::Linea> lineas;
     try {
         QByteArray datos;
-        if (carpeta.lee(nombreRecibo, Manifiesto::kMaximo + 1, datos) == CarpetaCerrada::Estado::Falta)
+        if (carpeta.lee(nombreRecibo, Manifiesto::kMaximo, datos) == CarpetaCerrada::Estado::Falta)
             throw ErrorBase(QStringLiteral("Falta el recibo de la entrega %1: la entrega está incompleta.").arg(QDir::toNativeSeparators(recibo)));
         lineas = Manifiesto::analiza(datos, recibo);
         m_huellaRecibo = Manifiesto::huellaDe(datos);

@@ -24,6 +24,8 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace {
 
 using S = QString;
@@ -73,6 +75,42 @@ void dana(const QString &medio, const QString &dano)
         QFile f(recibo);
         QVERIFY(f.open(QIODevice::Append));
         f.write("esto no es una huella\n");
+    } else if (dano.contains(u':')) {
+        // «clase:archivo:…»: el daño que haría quien arma un paquete a propósito; el recibo se
+        // rehace después, para que lo que se pruebe sea la lectura y no la huella.
+        const QStringList p = dano.split(u':');
+        const QString archivo = d.filePath(p.value(1));
+        if (p[0] == u"parche" || p[0] == u"busca") {
+            QFile f(archivo);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            qint64 pos = p[2].toLongLong(nullptr, 0);
+            if (p[0] == u"busca")
+                pos = f.readAll().indexOf(p[2].toLatin1()) + p[3].toInt();
+            QVERIFY(pos >= 0 && f.seek(pos));
+            f.write(QByteArray::fromHex(p.last().toLatin1()));
+        } else if (p[0] == u"corta") {
+            QVERIFY(QFile::resize(archivo, p[2].toLongLong()));
+        } else if (p[0] == u"enlace") {
+            QVERIFY(QFile::remove(archivo) && QFile::link(d.filePath(S("Beca.db")), archivo));
+        } else if (p[0] == u"fifo" || p[0] == u"carpeta") {
+            QVERIFY(QFile::remove(archivo));
+            QVERIFY(p[0] == u"fifo" ? ::mkfifo(QFile::encodeName(archivo).constData(), 0600) == 0 : d.mkdir(p[1]));
+            return;
+        } else if (p[0] == u"relleno") {
+            QFile f(archivo);
+            QVERIFY(f.open(QIODevice::Append));
+            f.write(QByteArray(p[2].toInt(), '\n'));
+            return;
+        } else if (p[0] == u"enorme") {
+            QVERIFY(QFile::resize(archivo, qint64(2) << 30));   // disperso: no ocupa disco
+            return;
+        }
+        QByteArray nuevo;
+        for (const Manifiesto::Linea &l : Manifiesto::lee(recibo))
+            nuevo += Manifiesto::huella(d.filePath(l.archivo)).toLatin1() + "  " + l.archivo.toUtf8() + '\n';
+        QFile f(recibo);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(nuevo);
     } else if (dano == u"ajeno") {
         QVERIFY(QFile::copy(d.filePath(S("Beca.db")), d.filePath(S("Aval.db"))));
         QFile f(recibo);
@@ -129,6 +167,26 @@ private slots:
         QTest::newRow("falta el recibo") << "sinRecibo" << "Falta el recibo de la entrega";
         QTest::newRow("recibo dañado") << "recibo" << "está dañado";
         QTest::newRow("archivo ajeno") << "ajeno" << "Aval.db no es parte de una entrega de la convocatoria 482";
+        // Hechos a propósito, con el recibo rehecho: los lee el lector de tablas, no la huella.
+        const S ajena = S("no es una tabla de esta versión del programa");
+        QTest::newRow("tabla cortada") << "corta:General.db:688" << S("General.db del paquete ") + ajena;
+        QTest::newRow("encabezado de 1 byte") << "parche:General.db:2:0100" << "encabezado de 1 bytes";
+        QTest::newRow("encabezado de 65535") << "parche:General.db:2:ffff" << "encabezado de 65535 bytes";
+        QTest::newRow("primer bloque fuera") << "parche:General.db:0x0e:ff7f" << "el bloque 32767 no está en el archivo";
+        QTest::newRow("bloque que se sigue a sí mismo") << "parche:General.db:0x800:0100" << "vuelve al bloque 1";
+        QTest::newRow("sin campos") << "parche:General.db:0x21:0000" << "campos: 0 en lugar de 22";
+        QTest::newRow("entero de 3 bytes") << "parche:Domicilio.db:0x8d:03" << "de entero de 3 bytes en lugar de entero de 4";
+        QTest::newRow("registro de otro largo") << "parche:Persona.db:0:0001" << "registros de 256 en lugar de";
+        QTest::newRow("bloque que dice usar de más") << "parche:Persona.db:0x804:ff7f" << "dice usar";
+        QTest::newRow("memo fuera del archivo") << "parche:Beca.db:0x800:0000" << ajena;
+        QTest::newRow("carácter de control") << "busca:Persona.db:TORRES:2:1b" << "«U+001B»";
+        QTest::newRow("NUL en un memo") << "parche:General.mb:4110:00" << "«U+0000»";
+        QTest::newRow("byte sin carácter") << "busca:Persona.db:TORRES:1:81" << "un byte que Windows-1252 no define";
+        QTest::newRow("tabla que es un enlace") << "enlace:Persona.db" << "Persona.db del paquete es un enlace simbólico";
+        QTest::newRow("recibo que es una FIFO") << "fifo:entrega.sha256" << "entrega.sha256 del paquete es una FIFO";
+        QTest::newRow("índice que es una carpeta") << "carpeta:Trabajo.px" << "Trabajo.px del paquete es una carpeta";
+        QTest::newRow("recibo enorme") << "relleno:entrega.sha256:1000000" << "más de los 16,384 que puede medir";
+        QTest::newRow("tabla de 2 GB") << "enorme:Persona.db" << "más de los 33,554,432";
     }
     void paqueteDanado()
     {
