@@ -7,6 +7,7 @@ paquetes=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n qt6-qpa-plugins
   libsqlite3-dev libfontconfig-dev pxlib-dev iso-codes postgresql libqt6sql6-psql
   libbenchmark-dev
+  clang libclang-rt-14-dev   # el fuzzer del lector de paquetes (libFuzzer y sanitizadores)
   xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core sqlite3 python3
 )
 faltan=()

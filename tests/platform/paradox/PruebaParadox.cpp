@@ -1,3 +1,4 @@
+#include "EntradaFuzz.h"
 #include "platform/paradox/Paradox.h"
 #include "platform/Base.h"
 #include "platform/Consulta.h"
@@ -400,6 +401,28 @@ private slots:
         Paradox::escribeTabla(tabla("Persona"), d.path());
         QFile::remove(d.filePath(QStringLiteral("Persona.px")));
         QVERIFY_THROWS_EXCEPTION(ErrorBase, Paradox::leeTabla(d.filePath(QStringLiteral("Persona.db"))));
+    }
+
+    // Lo que el fuzzer usa de semilla se lee entero; lo que alguna vez tumbó a un lector se
+    // rechaza con un mensaje.
+    void entradasDelFuzzer_data()
+    {
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<bool>("legible");
+        for (const char *carpeta : {"semillas", "regresion"}) {
+            const QDir d(QStringLiteral(DIR_FUZZ) + u'/' + QLatin1String(carpeta));
+            for (const QString &n : d.entryList(QDir::Files, QDir::Name))
+                QTest::newRow(qPrintable(QLatin1String(carpeta) + u'/' + n)) << d.filePath(n) << (qstrcmp(carpeta, "semillas") == 0);
+        }
+    }
+    void entradasDelFuzzer()
+    {
+        QFETCH(QString, archivo);
+        QFETCH(bool, legible);
+        QFile f(archivo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray b = f.readAll();
+        QCOMPARE(EntradaFuzz::lee(EntradaFuzz::descompone(reinterpret_cast<const std::uint8_t *>(b.constData()), size_t(b.size()))), legible);
     }
 
     void reescribirReemplazaLoAnterior()
