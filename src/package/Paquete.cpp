@@ -21,7 +21,7 @@ namespace {
 const char *const kTablasSolicitud[] = {"Beca", "Domicilio", "Escolar", "Trabajo", "General", "Persona"};
 
 // Lo más que se lee de un paquete entero: muchas veces la entrega más grande (unos 2 MB).
-constexpr qint64 kMaximoPaquete = 96 * 1024 * 1024;
+constexpr qint64 kMaximoPaquete = 40 * 1024 * 1024;
 
 [[noreturn]] void errorMotor(const QSqlQuery &q, const QString &sql)
 {

@@ -186,7 +186,7 @@ private slots:
         QTest::newRow("recibo que es una FIFO") << "fifo:entrega.sha256" << "entrega.sha256 del paquete es una FIFO";
         QTest::newRow("índice que es una carpeta") << "carpeta:Trabajo.px" << "Trabajo.px del paquete es una carpeta";
         QTest::newRow("recibo enorme") << "relleno:entrega.sha256:1000000" << "más de los 16,384 que puede medir";
-        QTest::newRow("tabla de 2 GB") << "enorme:Persona.db" << "más de los 33,554,432";
+        QTest::newRow("tabla de 2 GB") << "enorme:Persona.db" << "más de los 16,777,216";
     }
     void paqueteDanado()
     {

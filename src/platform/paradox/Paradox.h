@@ -89,7 +89,7 @@ TablaLeida leeTabla(const QString &archivoDb);
 
 // Bytes que puede medir cada archivo de una tabla entregada: muchas veces lo que mide la mayor
 // que escribe el programa, y nada de lo que se lea pasa de ahí.
-inline constexpr qint64 kMaximoArchivoTabla = 32 * 1024 * 1024;
+inline constexpr qint64 kMaximoArchivoTabla = 16 * 1024 * 1024;
 
 // Las filas de la tabla de la base como las guarda la entrega: en orden de llave, con texto
 // vacío como NULL; mismas clases de valor que TablaLeida::filas.
