@@ -72,9 +72,23 @@ std::optional<QString> leeArgumentos(QStringList &argumentos, int cuantos, const
     return carpeta;
 }
 
+QString legible(const QString &texto)
+{
+    QString r;
+    r.reserve(texto.size());
+    for (QChar c : texto) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\n' && u != u'\t') || (u >= 0x7F && u < 0xA0))
+            r += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        else
+            r += c;
+    }
+    return r;
+}
+
 void imprime(const QString &linea)
 {
-    const QByteArray b = linea.toUtf8();
+    const QByteArray b = legible(linea).toUtf8();
     std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
     if (!linea.endsWith(u'\n'))
         std::fputc('\n', stdout);
@@ -83,7 +97,7 @@ void imprime(const QString &linea)
 
 void error(const QString &linea)
 {
-    const QByteArray b = linea.toUtf8();
+    const QByteArray b = legible(linea).toUtf8();
     std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
     if (!linea.endsWith(u'\n'))
         std::fputc('\n', stderr);

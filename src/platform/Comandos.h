@@ -21,8 +21,11 @@ QString extraeTablas(QStringList &argumentos);
 // `faltan`, si sobra uno "Argumento no reconocido". Devuelve la carpeta de tablas, o nullopt
 // con el mensaje ya escrito.
 std::optional<QString> leeArgumentos(QStringList &argumentos, int cuantos, const QString &faltan = {});
+// Las dos escriben los caracteres de control (menos el salto de renglón y el tabulador) como
+// \xHH: un nombre de carpeta o un dato ajeno no puede mover el cursor ni cambiar la terminal.
 void imprime(const QString &linea);        // salida estándar, UTF-8
 void error(const QString &linea);          // salida de error, UTF-8
+QString legible(const QString &texto);     // el texto como lo escriben imprime() y error()
 }
 
 #define REGISTRA_COMANDO(Id, Nombre, Uso, Funcion) \

@@ -194,16 +194,20 @@ private slots:
         QFETCH(QString, mensaje);
         Entorno e;
         Muestra::llena();
-        QTemporaryDir medio;
-        entrega(medio.path());
-        dana(medio.path(), dano);
+        QTemporaryDir raiz;
+        // Un nombre de carpeta con una secuencia de escape sale escrito, no interpretado.
+        const QString medio = raiz.filePath(dano == u"byte" ? S("medio\x1b[2J") : S("medio"));
+        QDir().mkpath(medio);
+        entrega(medio);
+        dana(medio, dano);
         Entorno::sql(S("Delete From Trabajo"));
         const QByteArray antes = huellaBase(e.carpeta());
-        const SalidaCli v = corre({S("verifica"), medio.path()});
+        const SalidaCli v = corre({S("verifica"), medio});
         QCOMPARE(v.codigo, 1);
         QVERIFY2(v.salida.contains(mensaje), qPrintable(v.salida));
+        QVERIFY(!v.salida.contains(u'\x1b') && (dano != u"byte" || v.salida.contains(S("medio\\x1b[2J"))));
         Base::cierra();
-        const SalidaCli r = corre({S("restaura"), medio.path(), S("--tablas"), e.carpeta(), S("--reemplaza")});
+        const SalidaCli r = corre({S("restaura"), medio, S("--tablas"), e.carpeta(), S("--reemplaza")});
         QCOMPARE(r.codigo, 1);
         QVERIFY2(r.salida.contains(mensaje), qPrintable(r.salida));
         QCOMPARE(huellaBase(e.carpeta()), antes);
