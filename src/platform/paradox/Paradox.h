@@ -1,7 +1,8 @@
 #pragma once
 // Tablas Paradox de la entrega: cada tabla de la base se escribe, con pxlib y en la página de
 // códigos Windows-1252, como su archivo de datos (.db), su índice primario (.px) y, si tiene
-// columnas memo, su archivo de memos (.mb). También se leen de vuelta para comprobarlas.
+// columnas memo, su archivo de memos (.mb). Se leen de vuelta, para comprobar la entrega y al
+// recibir un paquete, con un lector propio que no se fía de los archivos (Lector.cpp).
 //
 // Decisiones de formato:
 // - Entero → entero largo (4 bytes), Real → número (8 bytes), Fecha → fecha (días desde el

@@ -1,5 +1,6 @@
-// pxlib se carga la primera vez que se escribe o se lee una tabla Paradox, no al arrancar: ella
-// y lo que arrastra (libgsf, libxml2, la E/S de GLib) no hacen falta para abrir el programa.
+// pxlib se carga la primera vez que se escribe una tabla Paradox, no al arrancar: ella y lo que
+// arrastra (libgsf, libxml2, la E/S de GLib) no hacen falta para abrir el programa. Sólo
+// escribe: lo que llega de fuera (un paquete) se lee con el lector propio (Lector.cpp).
 // El programa no se enlaza con pxlib; estas funciones llevan los nombres y firmas de
 // <paradox.h> que usa Paradox.cpp y llaman a las de la biblioteca, cargada con QLibrary y
 // resuelta entera de una vez (si falta algo, nada queda a medias).
@@ -17,31 +18,17 @@ extern "C" {
       (void (*error)(pxdoc_t *, int, const char *, void *), void *(*pide)(pxdoc_t *, size_t, const char *),       \
        void *(*agranda)(pxdoc_t *, void *, size_t, const char *), void (*libera)(pxdoc_t *, void *), void *datos), \
       (error, pide, agranda, libera, datos))                                                                      \
-    X(int, PX_open_fp, (pxdoc_t * doc, FILE *f), (doc, f))                                                        \
-    X(int, PX_open_file, (pxdoc_t * doc, const char *archivo), (doc, archivo))                                    \
     X(int, PX_create_fp, (pxdoc_t * doc, pxfield_t *campos, int n, FILE *f, int tipo), (doc, campos, n, f, tipo)) \
     X(int, PX_write_primary_index, (pxdoc_t * doc, pxdoc_t *indice), (doc, indice))                               \
-    X(int, PX_read_primary_index, (pxdoc_t * indice), (indice))                                                   \
-    X(int, PX_add_primary_index, (pxdoc_t * doc, pxdoc_t *indice), (doc, indice))                                 \
-    X(char *, PX_get_record, (pxdoc_t * doc, int n, char *dato), (doc, n, dato))                                  \
     X(int, PX_put_record, (pxdoc_t * doc, char *dato), (doc, dato))                                               \
     X(void, PX_close, (pxdoc_t * doc), (doc))                                                                     \
     X(void, PX_delete, (pxdoc_t * doc), (doc))                                                                    \
-    X(pxfield_t *, PX_get_field, (pxdoc_t * doc, int i), (doc, i))                                                \
-    X(int, PX_get_num_records, (pxdoc_t * doc), (doc))                                                            \
     X(int, PX_get_recordsize, (pxdoc_t * doc), (doc))                                                             \
     X(int, PX_set_value, (pxdoc_t * doc, const char *nombre, float valor), (doc, nombre, valor))                  \
     X(int, PX_set_tablename, (pxdoc_t * doc, const char *nombre), (doc, nombre))                                  \
-    X(int, PX_set_blob_fp, (pxdoc_t * doc, FILE *f), (doc, f))                                                    \
-    X(int, PX_get_data_alpha, (pxdoc_t * doc, char *dato, int n, char **valor), (doc, dato, n, valor))            \
-    X(int, PX_get_data_double, (pxdoc_t * doc, char *dato, int n, double *valor), (doc, dato, n, valor))          \
-    X(int, PX_get_data_long, (pxdoc_t * doc, char *dato, int n, long *valor), (doc, dato, n, valor))              \
-    X(int, PX_get_data_blob, (pxdoc_t * doc, const char *dato, int n, int *mod, int *tam, char **valor),          \
-      (doc, dato, n, mod, tam, valor))                                                                            \
     X(void, PX_put_data_alpha, (pxdoc_t * doc, char *dato, int n, char *valor), (doc, dato, n, valor))            \
     X(void, PX_put_data_double, (pxdoc_t * doc, char *dato, int n, double valor), (doc, dato, n, valor))          \
     X(void, PX_put_data_long, (pxdoc_t * doc, char *dato, int n, int valor), (doc, dato, n, valor))               \
-    X(void, PX_SdnToGregorian, (long dias, int *anio, int *mes, int *dia), (dias, anio, mes, dia))                \
     X(char *, PX_strdup, (pxdoc_t * doc, const char *texto), (doc, texto))
 
 namespace {
