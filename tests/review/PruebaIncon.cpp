@@ -218,6 +218,12 @@ private slots:
         fila("no entregable: segundo nombre", {"Update Persona Set Nombre_2='JOSÉ ☃' Where Tipo='SOL'"},
              "El Campo Nombre_2 de Persona (clave 1) no se puede entregar: contiene el carácter «☃», que la entrega no admite",
              "W_Generales", "Nombre_2");
+        fila("no entregable: escape en la calle", {"Update Domicilio Set Calle='AV. '||char(27)||'[31mJUÁREZ' Where Tipo='ACT'"},
+             "El Campo Calle de Domicilio (clave 1) no se puede entregar: contiene el carácter «U+001B», que la entrega no admite",
+             "W_DirAct", "Calle", "ACT");
+        fila("no entregable: emoji", {"Update Persona Set Paterno='TORRES 😀' Where Tipo='SOL'"},
+             "El Campo Paterno de Persona (clave 1) no se puede entregar: contiene el carácter «😀», que la entrega no admite",
+             "W_Generales", "Paterno");
         fila("no entregable: colonia", {"Update Domicilio Set Colonia=printf('%.256c', 'A') Where Tipo='ACT'"},
              "El Campo Colonia de Domicilio (clave 1) no se puede entregar: el texto pasa de 255 caracteres", "W_DirAct",
              "Colonia", "ACT");
