@@ -163,120 +163,160 @@ QString TW_DatAcad1::sentenciaGrados(qint64 convocatoria, bool restringe)
 
 // --- Llenado -------------------------------------------------------------------------------
 
-void TW_DatAcad1::Muestra_Datos()
+namespace {
+// Claves fijas de los catálogos en las convocatorias con reglas propias.
+constexpr qint64 kAreaIngenierias = 7;         // la única área del crédito educativo
+constexpr qint64 kGradoMaestria = 19;          // el grado del crédito
+constexpr qint64 kGradoDoctorado = 25;         // el de las convocatorias de grado fijo
+constexpr qint64 kGradoCursoEspecializacion = 38;
+constexpr qint64 kSinClave = 0;                // ningún renglón: la lista queda vacía
+} // namespace
+
+TW_DatAcad1::Guardado TW_DatAcad1::leeGeneral()
 {
-    TW_DM *dm = W_DM();
-    progreso(0);
-    auto &aux = dm->Q_Aux;
+    auto &aux = W_DM()->Q_Aux;
     aux.abre(QStringLiteral("Select Expbecaant,Expbecacony,Solbecacony,Subdisciplina,grado_ini,grado_fin,Disciplina,"
                             "Area,Curso,convocatoria,Ingreso_Mensual,EGEL From General"));
-    const qint64 expAnt = aux.campo(QStringLiteral("Expbecaant")).entero();
-    const qint64 expCony = aux.campo(QStringLiteral("Expbecacony")).entero();
-    const QString solCony = aux.campo(QStringLiteral("Solbecacony")).texto();
-    const QString subdisc = aux.campo(QStringLiteral("Subdisciplina")).texto();
-    const qint64 gradoIni = aux.campo(QStringLiteral("grado_ini")).entero();
-    const qint64 gradoFin = aux.campo(QStringLiteral("grado_fin")).entero();
-    const qint64 disciplina = aux.campo(QStringLiteral("Disciplina")).entero();
-    const qint64 area = aux.campo(QStringLiteral("Area")).entero();
-    const qint64 curso = aux.campo(QStringLiteral("Curso")).entero();
-    const qint64 convocatoria = aux.campo(QStringLiteral("convocatoria")).entero();
-    const QString egel = aux.campo(QStringLiteral("EGEL")).texto().trimmed();
+    Guardado g;
+    g.expAnt = aux.campo(QStringLiteral("Expbecaant")).entero();
+    g.expCony = aux.campo(QStringLiteral("Expbecacony")).entero();
+    g.solCony = aux.campo(QStringLiteral("Solbecacony")).texto();
+    g.subdisciplina = aux.campo(QStringLiteral("Subdisciplina")).texto();
+    g.gradoIni = aux.campo(QStringLiteral("grado_ini")).entero();
+    g.gradoFin = aux.campo(QStringLiteral("grado_fin")).entero();
+    g.disciplina = aux.campo(QStringLiteral("Disciplina")).entero();
+    g.area = aux.campo(QStringLiteral("Area")).entero();
+    g.curso = aux.campo(QStringLiteral("Curso")).entero();
+    g.convocatoria = aux.campo(QStringLiteral("convocatoria")).entero();
+    g.egel = aux.campo(QStringLiteral("EGEL")).texto().trimmed();
+    return g;
+}
 
-    if (!egel.isEmpty() && egel != QStringLiteral("0")) {
+void TW_DatAcad1::muestraBecasYEgel(const Guardado &g)
+{
+    if (!g.egel.isEmpty() && g.egel != QStringLiteral("0")) {
         RG_Egel->ponIndice(1);
         ME_Puntos->setEnabled(true);
-        ME_Puntos->ponTexto(egel);
+        ME_Puntos->ponTexto(g.egel);
     } else {
         RG_Egel->ponIndice(0);
         ME_Puntos->ponTexto(QStringLiteral("0"));
         ME_Puntos->setEnabled(false);
     }
-    if (expAnt != 0) {
+    if (g.expAnt != 0) {
         BecaAnt->ponIndice(1);
-        ExpBeca->ponTexto(QString::number(expAnt));
+        ExpBeca->ponTexto(QString::number(g.expAnt));
     }
-    if (expCony != 0) {
+    if (g.expCony != 0) {
         ConyBeca->ponIndice(1);
-        ExpCony->ponTexto(QString::number(expCony));
+        ExpCony->ponTexto(QString::number(g.expCony));
     }
-    ConySolicitaBeca->ponIndice(solCony.trimmed() == QStringLiteral("S") ? 1 : 0);
-    m_convocatoria = convocatoria;
+    ConySolicitaBeca->ponIndice(g.solCony.trimmed() == QStringLiteral("S") ? 1 : 0);
+}
+
+// Crédito educativo: área y grados fijos, la especialidad se teclea.
+void TW_DatAcad1::muestraCredito(const Guardado &g)
+{
+    TW_DM *dm = W_DM();
+    llena(dm->Q_AreaCredito, CB_Area);
+    llena(dm->Q_GdoIni, CB_GdoIni);
+    llena(dm->Q_GdoFin, CB_GdoFin);
+    ubica(dm->Q_AreaCredito, kAreaIngenierias, CB_Area);
+    CB_AreaChange();
+    CB_Area->setEnabled(false);
+    ubica(dm->Q_DiscCredito, g.disciplina, CB_Disc);
+    CB_DiscChange();
+    CB_Disc->setEnabled(true);
+    ubica(dm->Q_GdoIni, kGradoMaestria, CB_GdoIni);
+    CB_GdoIniChange();
+    CB_GdoIni->setEnabled(false);
+    ubica(dm->Q_GdoFin, kGradoMaestria, CB_GdoFin);
+    CB_GdoFinChange();
+    CB_GdoFin->setEnabled(false);
+    // La especialidad se teclea: caja sin lista.
+    CB_Cursos->clear();
+    CB_Cursos->setEditable(true);
+    auto *edit = new EditTexto(CB_Cursos);
+    CB_Cursos->setLineEdit(edit);
+    CB_Cursos->setEditText(g.subdisciplina);
+    CB_Cursos->setStyleSheet(QStringLiteral("QComboBox { border: 1px solid #a0a0a0; border-radius: 2px; background: white; padding: 1px 2px; }"
+                                            "QComboBox::drop-down { width: 0px; border: none; }"
+                                            "QComboBox::down-arrow { image: none; width: 0px; }"));
+    CB_Cursos->show();
+    SubDisciplina->hide();
+    L_Subdisc->setText(QStringLiteral("Especialidad"));
+}
+
+// Cursos: sin área ni disciplina, grado fijo, el curso se elige de los de la convocatoria.
+void TW_DatAcad1::muestraCurso(const Guardado &g)
+{
+    TW_DM *dm = W_DM();
+    ubica(dm->Q_Area, kSinClave, CB_Area);
+    CB_AreaChange();
+    CB_Area->setEnabled(false);
+    ubica(dm->Q_Disc, kSinClave, CB_Disc);
+    CB_Disc->setEnabled(false);
+    ubica(dm->Q_GdoIni, kGradoCursoEspecializacion, CB_GdoIni);
+    ubica(dm->Q_GdoFin, kGradoCursoEspecializacion, CB_GdoFin);
+    CB_GdoIni->setEnabled(false);
+    CB_GdoFin->setEnabled(false);
+    dm->Q_Curso.cierra();
+    dm->Q_Curso.parametro(QStringLiteral("p_Conv"), m_convocatoria);
+    dm->Q_Curso.abre();
+    ubica(dm->Q_Curso, g.curso, CB_Cursos);
+    CB_Cursos->show();
+    SubDisciplina->hide();
+    L_Subdisc->setText(QStringLiteral("Nombre del Curso"));
+}
+
+// Grado fijo y convocatorias generales: área y disciplina libres; los grados, fijos al
+// doctorado o elegidos entre maestría y doctorado.
+void TW_DatAcad1::muestraGrados(const Guardado &g)
+{
+    TW_DM *dm = W_DM();
+    ubica(dm->Q_Area, g.area, CB_Area);
+    CB_AreaChange();
+    CB_Area->setEnabled(true);
+    ubica(dm->Q_Disc, g.disciplina, CB_Disc);
+    CB_Disc->setEnabled(true);
+    SubDisciplina->setText(g.subdisciplina);
+    if (caso() == Caso::GradoFijo) {
+        ubica(dm->Q_GdoIni, kGradoDoctorado, CB_GdoIni);
+        ubica(dm->Q_GdoFin, kGradoDoctorado, CB_GdoFin);
+        CB_GdoIni->setEnabled(false);
+        CB_GdoFin->setEnabled(false);
+        return;
+    }
+    dm->Q_GdoIni.ponSql(sentenciaGrados(m_convocatoria, true));
+    dm->Q_GdoFin.ponSql(sentenciaGrados(m_convocatoria, true));
+    ubica(dm->Q_GdoIni, g.gradoIni, CB_GdoIni);
+    ubica(dm->Q_GdoFin, g.gradoFin, CB_GdoFin);
+    CB_GdoIni->setEnabled(true);
+    CB_GdoFin->setEnabled(true);
+}
+
+void TW_DatAcad1::Muestra_Datos()
+{
+    TW_DM *dm = W_DM();
+    progreso(0);
+    const Guardado g = leeGeneral();
+    muestraBecasYEgel(g);
+    m_convocatoria = g.convocatoria;
     progreso(50);
 
     // Los grados se piden de nuevo en cada llenado: la restricción aparece una sola vez.
     dm->Q_GdoIni.ponSql(sentenciaGrados(m_convocatoria, false));
     dm->Q_GdoFin.ponSql(sentenciaGrados(m_convocatoria, false));
-
     if (caso() == Caso::Credito) {
-        llena(dm->Q_AreaCredito, CB_Area);
-        llena(dm->Q_GdoIni, CB_GdoIni);
-        llena(dm->Q_GdoFin, CB_GdoFin);
-        ubica(dm->Q_AreaCredito, 7, CB_Area);
-        CB_AreaChange();
-        CB_Area->setEnabled(false);
-        ubica(dm->Q_DiscCredito, disciplina, CB_Disc);
-        CB_DiscChange();
-        CB_Disc->setEnabled(true);
-        ubica(dm->Q_GdoIni, 19, CB_GdoIni);
-        CB_GdoIniChange();
-        CB_GdoIni->setEnabled(false);
-        ubica(dm->Q_GdoFin, 19, CB_GdoFin);
-        CB_GdoFinChange();
-        CB_GdoFin->setEnabled(false);
-        // La especialidad se teclea: caja sin lista.
-        CB_Cursos->clear();
-        CB_Cursos->setEditable(true);
-        auto *edit = new EditTexto(CB_Cursos);
-        CB_Cursos->setLineEdit(edit);
-        CB_Cursos->setEditText(subdisc);
-        CB_Cursos->setStyleSheet(QStringLiteral("QComboBox { border: 1px solid #a0a0a0; border-radius: 2px; background: white; padding: 1px 2px; }"
-                                                "QComboBox::drop-down { width: 0px; border: none; }"
-                                                "QComboBox::down-arrow { image: none; width: 0px; }"));
-        CB_Cursos->show();
-        SubDisciplina->hide();
-        L_Subdisc->setText(QStringLiteral("Especialidad"));
+        muestraCredito(g);
     } else {
         llena(dm->Q_Area, CB_Area);
         llena(dm->Q_GdoIni, CB_GdoIni);
         llena(dm->Q_GdoFin, CB_GdoFin);
-        if (caso() == Caso::Curso) {
-            ubica(dm->Q_Area, 0, CB_Area);
-            CB_AreaChange();
-            CB_Area->setEnabled(false);
-            ubica(dm->Q_Disc, 0, CB_Disc);
-            CB_Disc->setEnabled(false);
-            ubica(dm->Q_GdoIni, 38, CB_GdoIni);
-            ubica(dm->Q_GdoFin, 38, CB_GdoFin);
-            CB_GdoIni->setEnabled(false);
-            CB_GdoFin->setEnabled(false);
-            dm->Q_Curso.cierra();
-            dm->Q_Curso.parametro(QStringLiteral("p_Conv"), m_convocatoria);
-            dm->Q_Curso.abre();
-            ubica(dm->Q_Curso, curso, CB_Cursos);
-            CB_Cursos->show();
-            SubDisciplina->hide();
-            L_Subdisc->setText(QStringLiteral("Nombre del Curso"));
-        } else {
-            ubica(dm->Q_Area, area, CB_Area);
-            CB_AreaChange();
-            CB_Area->setEnabled(true);
-            ubica(dm->Q_Disc, disciplina, CB_Disc);
-            CB_Disc->setEnabled(true);
-            SubDisciplina->setText(subdisc);
-            if (caso() == Caso::GradoFijo) {
-                ubica(dm->Q_GdoIni, 25, CB_GdoIni);
-                ubica(dm->Q_GdoFin, 25, CB_GdoFin);
-                CB_GdoIni->setEnabled(false);
-                CB_GdoFin->setEnabled(false);
-            } else {
-                dm->Q_GdoIni.ponSql(sentenciaGrados(m_convocatoria, true));
-                dm->Q_GdoFin.ponSql(sentenciaGrados(m_convocatoria, true));
-                ubica(dm->Q_GdoIni, gradoIni, CB_GdoIni);
-                ubica(dm->Q_GdoFin, gradoFin, CB_GdoFin);
-                CB_GdoIni->setEnabled(true);
-                CB_GdoFin->setEnabled(true);
-            }
-        }
+        if (caso() == Caso::Curso)
+            muestraCurso(g);
+        else
+            muestraGrados(g);
     }
     progreso(100);
 }

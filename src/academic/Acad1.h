@@ -47,5 +47,17 @@ private:
     Caso caso() const;
     static Caso casoDe(qint64 convocatoria);
 
+    // Lo guardado en General que la ventana muestra.
+    struct Guardado {
+        qint64 expAnt = 0, expCony = 0, gradoIni = 0, gradoFin = 0, disciplina = 0, area = 0, curso = 0, convocatoria = 0;
+        QString solCony, subdisciplina, egel;
+    };
+    Guardado leeGeneral();
+    void muestraBecasYEgel(const Guardado &g);
+    // Un caso por convocatoria con reglas propias: áreas, grados y especialidad o curso.
+    void muestraCredito(const Guardado &g);
+    void muestraCurso(const Guardado &g);
+    void muestraGrados(const Guardado &g);
+
     qint64 m_convocatoria = 0;
 };
