@@ -129,7 +129,7 @@ TW_DatAcad1::TW_DatAcad1() : VentanaAcad(QStringLiteral("W_DatAcad1"), QStringLi
     alEvento(CB_GdoIni, &QComboBox::activated, [this] { CB_GdoIniChange(); });
     alEvento(CB_GdoFin, &QComboBox::activated, [this] { CB_GdoFinChange(); });
     alEvento(CB_Cursos, &QComboBox::activated, [this] { CB_CursosChange(); });
-    alSalirDe(CB_Cursos, [this] { CB_CursosExit(); });
+    alSalir(CB_Cursos, [this] { CB_CursosExit(); });
     alEvento(BecaAnt, &GrupoRadio::cambio, [this] { BecaAntClick(); });
     alEvento(ConyBeca, &GrupoRadio::cambio, [this] { ConyBecaClick(); });
     alEvento(RG_Egel, &GrupoRadio::cambio, [this] { RG_EgelClick(); });

@@ -226,9 +226,9 @@ TW_DatAcad2::TW_DatAcad2() : VentanaAcad(QStringLiteral("W_DatAcad2"), QStringLi
     alEvento(CB_Institucion, &QComboBox::activated, [this] { CB_InstitucionChange(); });
     alEvento(Contacto, &GrupoRadio::cambio, [this] { ContactoClick(); });
     for (EditMascara *f : {Fec_IniEst, Fec_FinEst, Fec_IniBeca, Fec_FinBeca})
-        alSalirDe(f, [this, f] { FechaExit(f); });
-    alSalirDe(Meses, [this] { MesesExit(); });
-    alSalirDe(Programa, [this] { ProgramaExit(); });
+        alSalir(f, [this, f] { FechaExit(f); });
+    alSalir(Meses, [this] { MesesExit(); });
+    alSalir(Programa, [this] { ProgramaExit(); });
     alEvento(Btn_Guardar, &QPushButton::clicked, [this] { Btn_GuardarClick(); });
     alEvento(Btn_Anterior, &QPushButton::clicked, [this] { Btn_AnteriorClick(); });
     alEvento(Btn_Siguiente, &QPushButton::clicked, [this] { Btn_SiguienteClick(); });

@@ -76,7 +76,7 @@ TW_DatAcad4::TW_DatAcad4() : VentanaAcad(QStringLiteral("W_DatAcad4"), QStringLi
     principal->addLayout(rb);
 
     for (EditMemo *m : {DB_MotivosA, DB_MotivosB, DB_MotivosC})
-        alSalirDe(m, [this, m] { MotivoExit(m); });
+        alSalir(m, [this, m] { MotivoExit(m); });
     alEvento(Btn_Guardar, &QPushButton::clicked, [this] { Btn_GuardarClick(); });
 
     ejecuta([this] { FormShow(); });

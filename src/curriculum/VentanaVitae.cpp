@@ -22,6 +22,7 @@ VentanaVitae::VentanaVitae(const QString &nombre, bool soloMenuSistema)
     : Ventana(nombre, QStringLiteral("Curriculum Vitae"))
 {
     centraEnMarco(soloMenuSistema);
+    cuentaSalida(Salida::DentroDeLaVentana);
 }
 
 EditMayusculas *VentanaVitae::texto(const QString &nombre)
@@ -112,28 +113,18 @@ bool VentanaVitae::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (m_cerrando)
         return false;
-    if (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut) {
-        // Que un aviso tome el foco, o volver de él, no es entrar ni salir del campo: si
-        // contara, un aviso al entrar o al salir se repetiría sin fin.
+    if (evento->type() == QEvent::FocusIn) {
+        // Volver de un aviso no es entrar al campo: si contara, un aviso al entrar se repetiría
+        // sin fin.
         const Qt::FocusReason r = static_cast<QFocusEvent *>(evento)->reason();
         if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason)
             return false;
-        // Salir del campo es pasar a otro control de esta ventana. Que el foco se vaya a otra
-        // ventana (la que se abre al pasar a la siguiente) o a ninguna (al cerrarse ésta) no
-        // lo es: el aviso del campo se repetiría y le devolvería el foco a una ventana que se va.
-        if (evento->type() == QEvent::FocusOut) {
-            QWidget *nuevo = QApplication::focusWidget();
-            if (!nuevo || (nuevo != this && !isAncestorOf(nuevo)))
-                return false;
+        const auto it = m_alEntrar.constFind(objeto);
+        if (it != m_alEntrar.cend()) {
+            const auto manejador = *it;
+            ejecuta(manejador);
         }
-        if (evento->type() == QEvent::FocusIn) {
-            const auto it = m_alEntrar.constFind(objeto);
-            if (it != m_alEntrar.cend()) {
-                const auto manejador = *it;
-                ejecuta(manejador);
-            }
-            return false;
-        }
+        return false;
     }
     return Ventana::eventFilter(objeto, evento);
 }

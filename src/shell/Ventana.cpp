@@ -1,6 +1,7 @@
 #include "shell/Ventana.h"
 #include "platform/Errores.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMdiArea>
@@ -86,18 +87,26 @@ void Ventana::alSalir(QWidget *control, std::function<void()> manejador)
 
 bool Ventana::eventFilter(QObject *objeto, QEvent *evento)
 {
-    // Como el evento de salida de un campo: no cuenta que la ventana pierda el foco porque
-    // se abrió un mensaje o un menú.
-    if (evento->type() == QEvent::FocusOut) {
-        const auto razon = static_cast<QFocusEvent *>(evento)->reason();
-        if (razon == Qt::ActiveWindowFocusReason || razon == Qt::PopupFocusReason)
+    if (evento->type() != QEvent::FocusOut)
+        return QWidget::eventFilter(objeto, evento);
+    const auto it = m_alSalir.constFind(objeto);
+    if (it == m_alSalir.cend())
+        return QWidget::eventFilter(objeto, evento);
+    // Que la ventana pierda el foco porque se abrió un mensaje o un menú no es salir del campo
+    // (salvo en la familia que lo cuenta).
+    const auto razon = static_cast<QFocusEvent *>(evento)->reason();
+    if ((razon == Qt::ActiveWindowFocusReason || razon == Qt::PopupFocusReason) && m_salida != Salida::Siempre)
+        return QWidget::eventFilter(objeto, evento);
+    // El foco que se va a otra ventana (la que se abre al pasar a la siguiente) o a ninguna (al
+    // cerrarse ésta): en esa familia el aviso del campo se repetiría y le devolvería el foco a
+    // una ventana que se va.
+    if (m_salida == Salida::DentroDeLaVentana) {
+        const QWidget *nuevo = QApplication::focusWidget();
+        if (!nuevo || (nuevo != this && !isAncestorOf(nuevo)))
             return QWidget::eventFilter(objeto, evento);
-        const auto it = m_alSalir.constFind(objeto);
-        if (it != m_alSalir.cend()) {
-            const auto manejador = *it;
-            ejecuta(manejador);
-        }
     }
+    const auto manejador = *it;
+    ejecuta(manejador);
     return QWidget::eventFilter(objeto, evento);
 }
 

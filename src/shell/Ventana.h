@@ -40,7 +40,17 @@ protected:
     // Etiqueta cuyo atajo lleva al control.
     QLabel *etiquetaDe(const QString &texto, QWidget *control);
 
-    // Manejador protegido que corre cuando el control pierde el foco (al salir del campo).
+    // Qué cuenta como salir de un campo, según la familia de ventanas.
+    enum class Salida {
+        SalvoAvisos,        // todo cambio de foco, menos el que causa un mensaje o un menú que se abre
+        Siempre,            // todo cambio de foco, también hacia un mensaje (ventanas académicas)
+        DentroDeLaVentana   // sólo pasar a otro control de esta ventana (currículum): ni un aviso, ni
+                            // otra ventana, ni el cierre
+    };
+    void cuentaSalida(Salida s) { m_salida = s; }
+
+    // Manejador protegido que corre cuando el control pierde el foco (al salir del campo),
+    // según cuentaSalida().
     void alSalir(QWidget *control, std::function<void()> manejador);
     static void ejecuta(const std::function<void()> &m);
 
@@ -51,6 +61,7 @@ protected:
 
 private:
     QHash<QObject *, std::function<void()>> m_alSalir;
+    Salida m_salida = Salida::SalvoAvisos;
     bool m_centrar = false;      // pendiente de centrar al primer Show
     bool m_soloCerrar = false;
 };

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
@@ -26,6 +27,19 @@ public:
     TW_PruebaHija() : Ventana(QStringLiteral("W_PruebaHija"), QStringLiteral("Prueba")) {}
 };
 REGISTRA_VENTANA(TW_PruebaHija, "W_PruebaHija")
+
+// Ventana con un campo vigilado y otro al lado, para la regla de salida de cada familia.
+class VentanaSalida : public Ventana {
+public:
+    explicit VentanaSalida(Salida s) : Ventana(QStringLiteral("W_Salida"), QStringLiteral("Salida"))
+    {
+        cuentaSalida(s);
+        alSalir(campo, [this] { ++salidas; });
+    }
+    using Ventana::Salida;
+    QLineEdit *campo = new QLineEdit(this), *otro = new QLineEdit(this);
+    int salidas = 0;
+};
 
 namespace {
 int abiertas(TW_Inicial *w, const QString &nombre)
@@ -42,6 +56,54 @@ QToolButton *boton(TW_Inicial *w, const char *nombre) { return w->findChild<QToo
 class PruebaInicial : public QObject {
     Q_OBJECT
 private slots:
+    // Salir de un campo es lo mismo en cada familia de ventanas, salvo lo que la familia dice:
+    // si un mensaje que se abre cuenta y si el foco que se va de la ventana cuenta.
+    void salidaDeUnCampo_data()
+    {
+        using S = VentanaSalida::Salida;
+        QTest::addColumn<int>("salida");
+        QTest::addColumn<QString>("destino");
+        QTest::addColumn<bool>("corre");
+        const QList<std::pair<S, const char *>> familias{{S::SalvoAvisos, "captura"}, {S::Siempre, "académica"},
+                                                         {S::DentroDeLaVentana, "currículum"}};
+        for (const auto &[f, nombre] : familias) {
+            const auto fila = [&](const char *destino, bool corre) {
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(nombre), QLatin1String(destino))))
+                    << int(f) << QString::fromLatin1(destino) << corre;
+            };
+            fila("otro control", true);
+            fila("un mensaje", f == S::Siempre);
+            fila("otra ventana", f != S::DentroDeLaVentana);
+            fila("ningún control", f != S::DentroDeLaVentana);
+        }
+    }
+    void salidaDeUnCampo()
+    {
+        QFETCH(int, salida);
+        QFETCH(QString, destino);
+        QFETCH(bool, corre);
+        QWidget marco;
+        auto *v = new VentanaSalida(VentanaSalida::Salida(salida));
+        auto *vecina = new QLineEdit(&marco);
+        v->setParent(&marco);
+        QWidget mensaje;
+        marco.show();
+        QApplication::setActiveWindow(&marco);
+        v->campo->setFocus(Qt::OtherFocusReason);
+        QVERIFY(v->campo->hasFocus());
+        if (destino == u"otro control") {
+            v->otro->setFocus(Qt::TabFocusReason);
+        } else if (destino == u"un mensaje") {
+            mensaje.show();
+            QApplication::setActiveWindow(&mensaje);
+        } else if (destino == u"otra ventana") {
+            vecina->setFocus(Qt::OtherFocusReason);
+        } else {
+            v->campo->clearFocus();
+        }
+        QCOMPARE(v->salidas, corre ? 1 : 0);
+    }
+
     void arranqueMuestraMarcoYBarra()
     {
         Entorno e(true);
