@@ -44,80 +44,81 @@ std::optional<double> numeroPromedio(const QString &texto)
     return d;
 }
 
-std::optional<QString> fechaDeAnio(const QString &anio)
+Leido<QString> fechaDeAnio(const QString &anio)
 {
     const QString a = anio.trimmed();
     if (a.isEmpty())
-        return std::nullopt;
+        return {};
     static const QRegularExpression cuatro(QStringLiteral("^[0-9]{4}$"));
-    if (!cuatro.match(a).hasMatch()) {
-        dialogos().aviso(QStringLiteral("El año que ingreso no es válido, es necesario que sean cuatro digitos en el año"));
-        throw Detenido{};
-    }
+    if (!cuatro.match(a).hasMatch())
+        return {std::nullopt, QStringLiteral("El año que ingreso no es válido, es necesario que sean cuatro digitos en el año")};
     // El año 0000 no existe: la base lo admitiría, pero la entrega no podría escribir esa fecha.
-    if (a == QStringLiteral("0000")) {
-        dialogos().aviso(QStringLiteral("El año que ingreso no es válido, el año 0000 no existe"));
-        throw Detenido{};
-    }
-    return QStringLiteral("01/01/") + a;
+    if (a == QStringLiteral("0000"))
+        return {std::nullopt, QStringLiteral("El año que ingreso no es válido, el año 0000 no existe")};
+    return {QStringLiteral("01/01/") + a, {}};
 }
 
-std::optional<QString> fechaReal(const QString &texto)
+Leido<QString> fechaReal(const QString &texto)
 {
     if (Comunes::fechaVacia(texto))
-        return std::nullopt;
+        return {};
     if (const auto f = Comunes::normalizaFecha(texto))
-        return f;
+        return {*f, {}};
     QString m = Comunes::mensajeFecha(Comunes::revisaFecha(texto));
     if (m.isEmpty())
         m = QStringLiteral("La fecha que ingreso no es válida, es necesario que sea dd/mm/aaaa");
-    dialogos().aviso(m);
-    throw Detenido{};
+    return {std::nullopt, m};
 }
 
-std::optional<QVariant> valor(const CampoLista &c)
+namespace {
+// Una fecha leída como valor de la columna: en blanco, NULL.
+Leido<QVariant> comoValor(const Leido<QString> &f)
+{
+    if (f.detenido())
+        return {std::nullopt, f.aviso};
+    return {f.valor ? QVariant(*f.valor) : QVariant(), {}};
+}
+} // namespace
+
+Leido<QVariant> valor(const CampoLista &c)
 {
     const QString t = texto(c);
     switch (c.clase) {
     case Clase::Texto:
     case Clase::Opcion:
     case Clase::Titulado:
-        return QVariant(t);
+        return {QVariant(t), {}};
     case Clase::Recortado:
-        return QVariant(t.trimmed());
+        return {QVariant(t.trimmed()), {}};
     case Clase::Entero: {
         bool ok = false;
         const qint64 n = t.trimmed().toLongLong(&ok);
         if (!ok)
-            return std::nullopt;
-        return QVariant(n);
+            return {};
+        return {QVariant(n), {}};
     }
-    case Clase::Fecha: {
-        const auto f = fechaReal(t);
-        return f ? QVariant(*f) : QVariant();
-    }
-    case Clase::Anio: {
-        const auto f = fechaDeAnio(t);
-        return f ? QVariant(*f) : QVariant();
-    }
+    case Clase::Fecha:
+        return comoValor(fechaReal(t));
+    case Clase::Anio:
+        return comoValor(fechaDeAnio(t));
     case Clase::Promedio: {
         const auto n = numeroPromedio(textoPromedio(t));
         if (!n)
-            return std::nullopt;
-        return QVariant(*n);
+            return {};
+        return {QVariant(*n), {}};
     }
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QVariant> valorConFoco(const CampoLista &c)
+Leido<QVariant> valorConFoco(const CampoLista &c)
 {
-    try {
-        return valor(c);
-    } catch (const Detenido &) {
+    Leido<QVariant> v = valor(c);
+    if (v.detenido()) {
+        dialogos().aviso(v.aviso);
         c.control->setFocus();   // al campo que hay que corregir
-        throw;
     }
+    return v;
 }
 
 void muestra(const CampoLista &c, const Campo &guardado)
@@ -290,17 +291,19 @@ bool ListaRegistros::algoCapturado() const
     return false;
 }
 
-bool ListaRegistros::guarda(QChar modo)
+CamposVitae::Paso ListaRegistros::guarda(QChar modo)
 {
     if (!valida())
-        return false;
+        return Paso::Fallo;
     QVariantHash p;
     bool convertible = true;
     for (const CampoLista &c : m_def.campos) {
-        const auto v = valorConFoco(c);   // puede lanzar Detenido
-        if (!v)
+        const auto v = valorConFoco(c);
+        if (v.detenido())
+            return Paso::Detenido;
+        if (!v.valor)
             convertible = false;
-        p.insert(c.columna.toLower(), v.value_or(QVariant()));
+        p.insert(c.columna.toLower(), v.valor.value_or(QVariant()));
     }
     p.insert(QStringLiteral("codigo"), m_def.codigo);
     p.insert(QStringLiteral("secuencia"), m_actual);
@@ -320,9 +323,9 @@ bool ListaRegistros::guarda(QChar modo)
             dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
         if (m_def.foco)
             m_def.foco->setFocus();
-        return false;
+        return Paso::Fallo;
     }
-    return true;
+    return Paso::Hecho;
 }
 
 bool ListaRegistros::cambio(int nuevo)
@@ -334,20 +337,20 @@ bool ListaRegistros::cambio(int nuevo)
             const QSignalBlocker b(m_selector);
             m_selector->setValue(m_actual);
         };
+        // Un registro a medias no se guarda; si tiene algo escrito, perderlo en silencio al
+        // moverse sería perder lo capturado: se avisa y se queda en él.
+        if (!valida() && algoCapturado()) {
+            dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
+            regresa();
+            if (m_def.foco)
+                m_def.foco->setFocus();
+            return false;
+        }
         try {
-            // Un registro a medias no se guarda; si tiene algo escrito, perderlo en silencio
-            // al moverse sería perder lo capturado: se avisa y se queda en él.
-            if (!valida() && algoCapturado()) {
-                dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
+            if (guarda(m_guardado ? u'U' : u'I') == Paso::Detenido) {
                 regresa();
-                if (m_def.foco)
-                    m_def.foco->setFocus();
                 return false;
             }
-            guarda(m_guardado ? u'U' : u'I');
-        } catch (const Detenido &) {
-            regresa();
-            return false;
         } catch (...) {
             regresa();
             throw;

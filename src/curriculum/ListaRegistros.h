@@ -36,24 +36,35 @@ struct CampoLista {
     bool hoySiVacia = false;    // fechas: sin fecha guardada muestra la de hoy (si no, conserva su texto)
 };
 
-// La revisión de una fecha o de un año ya mostró su mensaje: el paso se detiene sin escribir.
-struct Detenido {};
+// Resultado de guardar: hecho; no guardado (la base lo rechazó, ya se avisó); o detenido por
+// una fecha o un año que no son reales o un dato que falta (ya se avisó): no se escribió nada y
+// lo escrito se queda en pantalla para corregirlo.
+enum class Paso { Hecho, Fallo, Detenido };
+
+// Lo que se leyó de un texto: el valor, o el aviso que detiene el paso.
+template <typename T>
+struct Leido {
+    std::optional<T> valor;   // nullopt: en blanco, o (valor()) no es un valor de la columna
+    QString aviso;            // no vacío: fecha o año que no son reales
+    bool detenido() const { return !aviso.isEmpty(); }
+};
 
 QString texto(const CampoLista &c);                  // texto del control como se revisa
-// Valor que se enlaza. nullopt si el texto no es un valor de la columna (p. ej. un promedio
-// en blanco): se trata como un rechazo de la base. Lanza Detenido para fechas o años que no son reales.
-std::optional<QVariant> valor(const CampoLista &c);
-std::optional<QVariant> valorConFoco(const CampoLista &c);   // como valor(); si se detiene, el foco va al campo
+// Valor que se enlaza. Sin valor si el texto no es un valor de la columna (p. ej. un promedio
+// en blanco): se trata como un rechazo de la base. Con aviso para fechas o años que no son reales.
+Leido<QVariant> valor(const CampoLista &c);
+// Como valor(); si se detiene, muestra el aviso y lleva el foco al campo.
+Leido<QVariant> valorConFoco(const CampoLista &c);
 void muestra(const CampoLista &c, const Campo &guardado);
 void limpia(const CampoLista &c);
 
 // Promedio de la máscara "99.99": parte entera recortada, ".", decimales recortados.
 QString textoPromedio(const QString &mascara);
 std::optional<double> numeroPromedio(const QString &texto);
-// Año de un campo "9999" como fecha "01/01/yyyy"; nullopt en blanco; lanza Detenido si no son 4 dígitos.
-std::optional<QString> fechaDeAnio(const QString &anio);
-// Fecha de un campo con máscara: nullopt en blanco; lanza Detenido (con mensaje) si no es real.
-std::optional<QString> fechaReal(const QString &texto);
+// Año de un campo "9999" como fecha "01/01/yyyy"; sin valor en blanco; con aviso si no son 4 dígitos.
+Leido<QString> fechaDeAnio(const QString &anio);
+// Fecha de un campo con máscara: sin valor en blanco; con aviso si no es real.
+Leido<QString> fechaReal(const QString &texto);
 
 } // namespace CamposVitae
 
@@ -79,9 +90,8 @@ public:
     // Algo se escribió en los campos que se limpian (fechas, listas y casillas siempre tienen
     // algo): un registro incompleto con algo escrito no se deja sin avisar.
     bool algoCapturado() const;
-    // 'I' inserta, otro modo actualiza la fila mostrada. false si no se guardó.
-    // Lanza CamposVitae::Detenido si una fecha o un año no son reales.
-    bool guarda(QChar modo);
+    // 'I' inserta, otro modo actualiza la fila mostrada.
+    CamposVitae::Paso guarda(QChar modo);
     // Cambio del selector (también cuando lo mueve el programa). false si el registro que se
     // dejaba no pudo revisarse, o está incompleto con algo escrito (se avisa): el selector
     // vuelve a él y los campos conservan lo escrito.

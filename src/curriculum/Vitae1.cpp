@@ -194,14 +194,16 @@ bool TW_Vitae1::muestra_escolar(const QString &nivel)
     return !Q_Escolares.vacia();
 }
 
-bool TW_Vitae1::Guardar_antecedentes()
+CamposVitae::Paso TW_Vitae1::Guardar_antecedentes()
 {
     QVariantHash p;
     bool convertible = true;
     for (const CampoLista &c : m_escolares) {
-        const auto v = CamposVitae::valorConFoco(c);   // un año que no es de cuatro dígitos detiene aquí
-        convertible = convertible && v.has_value();
-        p.insert(c.columna.toLower(), v.value_or(QVariant()));
+        const auto v = CamposVitae::valorConFoco(c);
+        if (v.detenido())
+            return CamposVitae::Paso::Detenido;   // un año que no es de cuatro dígitos
+        convertible = convertible && v.valor.has_value();
+        p.insert(c.columna.toLower(), v.valor.value_or(QVariant()));
     }
     const Nivel &n = kNiveles[m_nivel];
     p.insert(QStringLiteral("nivel"), QString::fromLatin1(n.codigo));
@@ -225,18 +227,16 @@ bool TW_Vitae1::Guardar_antecedentes()
     } catch (const ErrorBase &e) {
         avisaFallaExterna(e);
         Institucion->setFocus();
-        return false;
+        return CamposVitae::Paso::Fallo;
     }
-    return true;
+    return CamposVitae::Paso::Hecho;
 }
 
 void TW_Vitae1::GradosClick(int indice)
 {
     if (indice < 0 || indice == m_nivel)
         return;
-    try {
-        Guardar_antecedentes();
-    } catch (const CamposVitae::Detenido &) {
+    if (Guardar_antecedentes() == CamposVitae::Paso::Detenido) {
         // El grado que se dejaba sigue en pantalla con lo escrito, para corregir el año.
         m_grados->button(m_nivel)->setChecked(true);
         return;
@@ -292,11 +292,8 @@ bool TW_Vitae1::Guarda()
 {
     return guardaJunto([this] {
         progreso(0);
-        try {
-            Guardar_antecedentes();
-        } catch (const CamposVitae::Detenido &) {
+        if (Guardar_antecedentes() == CamposVitae::Paso::Detenido)
             return false;
-        }
         progreso(25);
         if (!m_becas->guardaActual())
             return false;

@@ -13,7 +13,7 @@ public:
 
     // Antecedentes escolares (un registro por grado, no es lista)
     bool muestra_escolar(const QString &nivel);
-    bool Guardar_antecedentes();        // lanza CamposVitae::Detenido si un año no es válido
+    CamposVitae::Paso Guardar_antecedentes();
     void GradosClick(int indice);
     void Borraantecedentesescolares1Click();
 

@@ -239,28 +239,30 @@ bool TW_Vitae3::Valida_Sni() const
     return !SNI->isChecked() || !ExpSni->texto().isEmpty();
 }
 
-bool TW_Vitae3::Guardar_Sni()
+CamposVitae::Paso TW_Vitae3::Guardar_Sni()
 {
+    using CamposVitae::Paso;
     if (!Valida_Sni())
-        return false;
+        return Paso::Fallo;
     // Miembro sin número de expediente: guardarlo como 0 lo dejaría como no miembro sin decir
     // nada. Se avisa y el guardado se detiene con lo escrito.
     if (SNI->isChecked() && ExpSni->texto().trimmed().isEmpty()) {
         dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
         ExpSni->setFocus();
-        throw CamposVitae::Detenido{};
+        return Paso::Detenido;
     }
-    const auto fecha = [](EditMascara *f) -> QVariant {
-        try {
-            const auto t = CamposVitae::fechaReal(f->texto());
-            return t ? QVariant(*t) : QVariant();   // en blanco: nula
-        } catch (const CamposVitae::Detenido &) {
-            f->setFocus();
-            throw;
+    QVariant fechas[2];
+    EditMascara *campos[2] = {Fecini_sni, fecfin_sni};
+    for (int i = 0; i < 2; ++i) {
+        const auto t = CamposVitae::fechaReal(campos[i]->texto());
+        if (t.detenido()) {
+            dialogos().aviso(t.aviso);
+            campos[i]->setFocus();
+            return Paso::Detenido;
         }
-    };
-    const QVariant ini = fecha(Fecini_sni);
-    const QVariant fin = fecha(fecfin_sni);
+        fechas[i] = t.valor ? QVariant(*t.valor) : QVariant();   // en blanco: nula
+    }
+    const QVariant &ini = fechas[0], &fin = fechas[1];
     const QString numero = ExpSni->texto().trimmed();
     bool ok = true;
     const qint64 expediente = numero.isEmpty() ? 0 : numero.toLongLong(&ok);
@@ -275,9 +277,9 @@ bool TW_Vitae3::Guardar_Sni()
         if (!avisaFallaExterna(e))
             dialogos().mensaje(QStringLiteral("No ha capturado la informacion de manera completa"), Dialogos::Icono::Pregunta);
         (ExpSni->isEnabled() ? static_cast<QWidget *>(ExpSni) : SNI)->setFocus();
-        return false;
+        return Paso::Fallo;
     }
-    return true;
+    return Paso::Hecho;
 }
 
 bool TW_Vitae3::Guarda()
@@ -296,11 +298,8 @@ bool TW_Vitae3::Guarda()
         if (!m_otr->guardaActual())
             return false;
         progreso(85);
-        try {
-            Guardar_Sni();
-        } catch (const CamposVitae::Detenido &) {
+        if (Guardar_Sni() == CamposVitae::Paso::Detenido)
             return false;
-        }
         progreso(100);
         return true;
     });

@@ -15,7 +15,7 @@ public:
     void Habilita_Campos_Sni(bool si);
     void SNIClick();
     bool Valida_Sni() const;
-    bool Guardar_Sni();              // lanza CamposVitae::Detenido si una fecha no es real o a un miembro le falta el expediente
+    CamposVitae::Paso Guardar_Sni();
 
     bool Guarda();                   // false si una revisión detuvo el guardado
     void Btn_GuardarClick();
