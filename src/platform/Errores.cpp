@@ -10,19 +10,22 @@ bool ejecutaProtegido(const std::function<void()> &accion)
         accion();
         return true;
     } catch (const ErrorBase &e) {
-        if (!e.detalle().isEmpty())
-            qWarning().noquote() << "base de datos:" << e.detalle();
-        dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
+        muestraFalla(e);
     }
     return false;
+}
+
+void muestraFalla(const ErrorBase &e)
+{
+    if (!e.detalle().isEmpty())
+        qWarning().noquote() << "base de datos:" << e.detalle();
+    dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
 }
 
 bool avisaFallaExterna(const ErrorBase &e)
 {
     if (!e.externa())
         return false;
-    if (!e.detalle().isEmpty())
-        qWarning().noquote() << "base de datos:" << e.detalle();
-    dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
+    muestraFalla(e);
     return true;
 }

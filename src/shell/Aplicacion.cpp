@@ -1,5 +1,5 @@
 #include "shell/Aplicacion.h"
-#include "platform/Dialogos.h"
+#include "platform/Errores.h"
 #include "platform/ErrorBase.h"
 
 #include <QDebug>
@@ -11,9 +11,7 @@ bool Aplicacion::notify(QObject *receptor, QEvent *evento)
     try {
         return QApplication::notify(receptor, evento);
     } catch (const ErrorBase &e) {
-        if (!e.detalle().isEmpty())
-            qWarning().noquote() << "base de datos:" << e.detalle();
-        dialogos().mensaje(e.mensaje(), Dialogos::Icono::Error);
+        muestraFalla(e);
     }
     return false;
 }
