@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHash>
@@ -175,6 +176,64 @@ protected:
     }
 };
 
+// Búsqueda al teclear en una lista de sólo elegir: por el principio del nombre, sin distinguir
+// mayúsculas ni acentos («mex» halla «México»), y con blancos («san pedro t» halla «San Pedro
+// Tlaquepaque»): un blanco sigue la búsqueda empezada en lugar de abrir la lista. Alt+Abajo
+// y F4 la abren como siempre.
+class BusquedaEnLista : public QObject {
+public:
+    explicit BusquedaEnLista(QComboBox *lista) : QObject(lista) { lista->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        auto *lista = static_cast<QComboBox *>(objeto);
+        if (evento->type() != QEvent::KeyPress || lista->isEditable())
+            return false;
+        const auto *k = static_cast<QKeyEvent *>(evento);
+        const QString t = k->text();
+        if (t.size() != 1 || !t.at(0).isPrint() || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        if (!m_reloj.isValid() || m_reloj.elapsed() > QApplication::keyboardInputInterval())
+            m_buscado.clear();
+        if (t == u" " && m_buscado.isEmpty())
+            return false;   // sin búsqueda empezada, el blanco hace lo de siempre
+        m_reloj.start();
+        m_buscado += pliega(t);
+        const int hallado = busca(lista);
+        if (hallado >= 0 && hallado != lista->currentIndex()) {
+            lista->setCurrentIndex(hallado);
+            emit lista->activated(hallado);
+        }
+        return true;
+    }
+
+private:
+    // Sin acentos ni mayúsculas: «Ñ» queda como «n», como en un teclado sin acentos.
+    static QString pliega(const QString &s)
+    {
+        QString r;
+        for (QChar c : s.normalized(QString::NormalizationForm_D))
+            if (c.category() != QChar::Mark_NonSpacing)
+                r += c.toCaseFolded();
+        return r;
+    }
+    // El renglón mostrado si ya empieza así (teclear más no salta); si no, el primero que empiece así.
+    int busca(const QComboBox *lista) const
+    {
+        const int actual = lista->currentIndex();
+        if (actual >= 0 && pliega(lista->itemText(actual)).startsWith(m_buscado))
+            return actual;
+        for (int i = 0; i < lista->count(); ++i)
+            if (pliega(lista->itemText(i)).startsWith(m_buscado))
+                return i;
+        return -1;
+    }
+
+    QString m_buscado;
+    QElapsedTimer m_reloj;
+};
+
 // Ordena los bloques de un contenedor por renglones: un bloque cuyo borde de arriba cae en
 // la mitad de arriba del primero del renglón va en ese renglón; cada renglón, de izquierda
 // a derecha.
@@ -241,6 +300,11 @@ void prepara(QWidget *ventana)
         ventana->setProperty(kPreparada, true);
         new FiltroEnter(ventana);
     }
+    for (QComboBox *c : ventana->findChildren<QComboBox *>())
+        if (!c->property("busquedaEnLista").toBool()) {
+            c->setProperty("busquedaEnLista", true);
+            new BusquedaEnLista(c);
+        }
     for (QPlainTextEdit *t : ventana->findChildren<QPlainTextEdit *>())
         t->setTabChangesFocus(true);
     for (QTextEdit *t : ventana->findChildren<QTextEdit *>())

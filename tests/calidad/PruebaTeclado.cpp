@@ -1,10 +1,12 @@
 // Cada ventana, abierta como la abre el usuario sobre la solicitud de muestra, se recorre
 // entera con Tab y cada control tiene un nombre que lee el lector de pantalla.
+#include "shell/Teclado.h"
 #include "shell/U_inicial.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
 #include "support/Pruebas.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QButtonGroup>
@@ -48,6 +50,37 @@ QString nombre(QWidget *w)
 class PruebaTeclado : public QObject {
     Q_OBJECT
 private slots:
+    // Teclear en una lista de sólo elegir busca por el principio, sin mayúsculas ni acentos, y
+    // un blanco sigue la búsqueda.
+    void busquedaEnLista_data()
+    {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("elegido");
+        QTest::newRow("sin acento") << "mex" << "México";
+        QTest::newRow("mayúsculas") << "MEXI" << "México";
+        QTest::newRow("con blancos") << "san pedro t" << "San Pedro Tlaquepaque";
+        QTest::newRow("más letras no saltan") << "san p" << "San Pedro";
+        QTest::newRow("eñe sin tilde") << "nunoa" << "Ñuñoa";
+        QTest::newRow("sin coincidencia") << "xq" << "Macao";
+    }
+    void busquedaEnLista()
+    {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, elegido);
+        QWidget w;
+        auto *lista = new QComboBox(&w);
+        lista->addItems({"Macao", "Madagascar", "México", "San Pedro", "San Pedro Tlaquepaque", "Santa Ana", "Ñuñoa"});
+        Teclado::prepara(&w);
+        int activadas = 0;
+        connect(lista, &QComboBox::activated, &w, [&] { ++activadas; });
+        w.show();
+        lista->setFocus();
+        QTest::keyClicks(lista, tecleado);
+        QCOMPARE(lista->currentText(), elegido);
+        QVERIFY(!lista->view()->isVisible());   // el blanco no abrió la lista
+        QCOMPARE(activadas > 0, elegido != u"Macao");
+    }
+
     void recorridoYNombres_data()
     {
         QTest::addColumn<QString>("ventana");
