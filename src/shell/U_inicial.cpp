@@ -106,10 +106,11 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     conecta(admon, &TW_Inicial::SB_AdmonClick);
     conecta(salir, &TW_Inicial::SB_SalirClick);
 
-    // Ventanas desde el teclado: Ctrl+Tab y Ctrl+Mayús+Tab pasan de una a otra (Ctrl+F4 ya la
-    // cierra como su botón de cerrar: es el atajo del menú de cada recuadro, y uno más aquí lo
-    // haría ambiguo). Los botones de la barra se alcanzan con Alt y la letra subrayada desde
-    // cualquier ventana.
+    // Ventanas desde el teclado: Ctrl+Tab y Ctrl+Mayús+Tab pasan de una a otra; Ctrl+F4 y
+    // Ctrl+W cierran la activa como su botón de cerrar. El menú de cada recuadro ya trae el
+    // atajo de cerrar de la plataforma (Ctrl+W en Linux): aquí se agrega sólo el otro, porque
+    // dos acciones con la misma tecla no harían ninguna. Los botones de la barra se alcanzan
+    // con Alt y la letra subrayada desde cualquier ventana.
     auto atajo = [this](const char *nombre, const QList<QKeySequence> &teclas, void (QMdiArea::*m)()) {
         auto *a = new QAction(this);
         a->setObjectName(QLatin1String(nombre));
@@ -119,6 +120,11 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     };
     atajo("A_VentanaSiguiente", QKeySequence::keyBindings(QKeySequence::NextChild), &QMdiArea::activateNextSubWindow);
     atajo("A_VentanaAnterior", QKeySequence::keyBindings(QKeySequence::PreviousChild), &QMdiArea::activatePreviousSubWindow);
+    QList<QKeySequence> cerrar;
+    for (const QKeySequence &k : {QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        if (!QKeySequence::keyBindings(QKeySequence::Close).contains(k))
+            cerrar << k;
+    atajo("A_CierraVentana", cerrar, &QMdiArea::closeActiveSubWindow);
 }
 
 TW_Inicial::~TW_Inicial()

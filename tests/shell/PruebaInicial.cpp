@@ -215,6 +215,25 @@ private slots:
         QCOMPARE(abiertas(w, QStringLiteral("W_PruebaHija")), 1);
     }
 
+    // Ctrl+F4 y Ctrl+W cierran la ventana activa del marco.
+    void cierraConElTeclado_data()
+    {
+        QTest::addColumn<QKeySequence>("teclas");
+        QTest::newRow("Ctrl+F4") << QKeySequence(Qt::CTRL | Qt::Key_F4);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+    void cierraConElTeclado()
+    {
+        QFETCH(QKeySequence, teclas);
+        Entorno e(true);
+        TW_Inicial *w = e.inicial();
+        w->showMaximized();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(w->Abre_Forma(QStringLiteral("W_PruebaHija")));
+        QTest::keySequence(w, teclas);
+        QTRY_VERIFY(!w->Forma_Abierta(QStringLiteral("W_PruebaHija")));
+    }
+
     void siguienteClave()
     {
         Entorno e(true);
