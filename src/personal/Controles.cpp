@@ -8,6 +8,9 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -62,6 +65,49 @@ QStringList GrupoOpciones::elementos() const
     return r;
 }
 
+ListaConfirmada::ListaConfirmada(QWidget *parent) : QComboBox(parent)
+{
+    connect(this, &QComboBox::activated, this, [this] {
+        m_pendiente = true;
+        if (!m_hojeando)
+            confirma();
+    });
+}
+
+void ListaConfirmada::confirma()
+{
+    if (!m_pendiente)
+        return;
+    m_pendiente = false;
+    emit confirmada();
+}
+
+void ListaConfirmada::keyPressEvent(QKeyEvent *e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && m_pendiente) {
+        e->accept();
+        confirma();
+        return;
+    }
+    m_hojeando = true;
+    QComboBox::keyPressEvent(e);
+    m_hojeando = false;
+}
+
+void ListaConfirmada::wheelEvent(QWheelEvent *e)
+{
+    m_hojeando = true;
+    QComboBox::wheelEvent(e);
+    m_hojeando = false;
+}
+
+void ListaConfirmada::focusOutEvent(QFocusEvent *e)
+{
+    QComboBox::focusOutEvent(e);
+    // Abrir la lista o un mensaje no es salir del control.
+    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
+        confirma();
+}
 
 namespace Listas {
 
