@@ -5,6 +5,7 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
+#include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
@@ -341,7 +342,7 @@ void TW_Generales::E_RFCEnter()
     // Una fecha incompleta no da clave: el RFC se deja como está (la ventana no se pierde).
     if (const auto rfc = W_Inicial()->Calcula_RFC(Paterno->texto(), Materno->texto(), Nombre_1->texto(),
                                                   Nombre_2->texto(), Fec_Nac->texto()))
-        E_RFC->ponTexto(*rfc);
+        E_RFC->ponTexto(Comunes::rfcAlEntrar(E_RFC->texto(), *rfc));   // la homoclave tecleada se queda
 }
 
 void TW_Generales::Edo_CivilClick(int indice)

@@ -531,7 +531,7 @@ void TW_Dependiente::RFC_AvalEnter()
     // Sin fecha válida no hay clave que proponer; lo escrito se conserva.
     if (const auto rfc = W_Inicial()->Calcula_RFC(Paterno->texto(), Materno->texto(), Nombre_1->texto(),
                                                   Nombre_2->texto(), Fec_nac->texto()))
-        RFC_Aval->ponTexto(*rfc);
+        RFC_Aval->ponTexto(Comunes::rfcAlEntrar(RFC_Aval->texto(), *rfc));   // la homoclave tecleada se queda
 }
 
 void TW_Dependiente::Borradependiente1Click()

@@ -248,11 +248,15 @@ private slots:
         opcion(w, "Edo_Civil", 0);
         entra(w, "RFC_Aval");
         QCOMPARE(texto(w, "RFC_Aval"), QStringLiteral("GAJ040315"));
+        // La homoclave que se escribe tras la propuesta no se pierde al volver a entrar.
+        escribe(w, "RFC_Aval", QStringLiteral("GAJ040315XY1"));
+        entra(w, "RFC_Aval");
+        QCOMPARE(texto(w, "RFC_Aval"), QStringLiteral("GAJ040315XY1"));
         pulsa(w, "Btn_Guardar");
         for (const char *b : {"Btn_Direccion", "Btn_Predio", "Referencias"})
             QVERIFY2(control(w, b)->isEnabled(), b);
         QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Edo_civil,RFC From Persona Where Tipo='AVA'")),
-                 (QList<QVariantList>{{2, QStringLiteral("C"), QStringLiteral("GAJ040315")}}));
+                 (QList<QVariantList>{{2, QStringLiteral("C"), QStringLiteral("GAJ040315XY1")}}));
 
         control(w, "Referencias")->setFocus();
         pulsa(w, "Referencias");

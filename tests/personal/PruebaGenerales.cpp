@@ -276,22 +276,34 @@ private slots:
         QCOMPARE(texto(g, "E_RFC"), queda == u"05/03/1975" ? QStringLiteral("TOVM750305") : QString());
     }
 
-    // Al entrar al RFC siempre se reemplaza con la clave calculada; con una fecha incompleta
-    // no se calcula nada y la ventana sigue abierta con lo escrito.
+    // Al entrar al RFC se propone la clave calculada si el campo está vacío o no empieza con
+    // ella; una homoclave escrita tras la propuesta se queda. Con una fecha incompleta no se
+    // calcula nada y la ventana sigue abierta con lo escrito.
+    void rfcAlEntrar_data()
+    {
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QString>("queda");
+        QTest::newRow("fecha incompleta") << "01" << "XXXX" << "XXXX";
+        QTest::newRow("vacío") << "01021990" << "" << "PED900201";
+        QTest::newRow("otra clave") << "01021990" << "XXXX" << "PED900201";
+        QTest::newRow("con homoclave") << "01021990" << "PED900201AB3" << "PED900201AB3";
+        QTest::newRow("homoclave de otra fecha") << "01021990" << "PED900202AB3" << "PED900201";
+    }
     void rfcAlEntrar()
     {
+        QFETCH(QString, fecha);
+        QFETCH(QString, escrito);
+        QFETCH(QString, queda);
         Entorno e(true);
         QWidget *g = generales(e);
         escribe(g, "Paterno", QStringLiteral("PEREZ"));
         escribe(g, "Nombre_1", QStringLiteral("DORA"));
-        escribe(g, "E_RFC", QStringLiteral("XXXX"));
-        escribe(g, "Fec_Nac", QStringLiteral("01"));
+        escribe(g, "E_RFC", escrito);
+        escribe(g, "Fec_Nac", fecha);
         entra(g, "E_RFC");
-        QCOMPARE(texto(g, "E_RFC"), QStringLiteral("XXXX"));
+        QCOMPARE(texto(g, "E_RFC"), queda);
         QVERIFY(ventana("W_Generales"));
-        escribe(g, "Fec_Nac", QStringLiteral("01021990"));
-        entra(g, "E_RFC");
-        QCOMPARE(texto(g, "E_RFC"), QStringLiteral("PED900201"));
     }
 
     // Una fecha que no existe, sin salir del campo, no llega a la tabla.
