@@ -39,6 +39,8 @@ void GrupoOpciones::ponElementos(const QStringList &elementos)
         b->setObjectName(objectName() + u'_' + QString::number(i));
         m_grupo->addButton(b, i);
         m_rejilla->addWidget(b, i / m_columnas, i % m_columnas);
+        // Visible ya (no al volver al ciclo de eventos): la ventana mide el grupo enseguida.
+        b->show();
     }
 }
 

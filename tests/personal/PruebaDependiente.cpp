@@ -67,6 +67,51 @@ private slots:
         QCOMPARE(marcada(w, "Edo_Civil"), 1);
     }
 
+    // Al cambiar de modo la ventana se acomoda otra vez: cada control visible (selector, Sexo,
+    // cada campo y botón) cabe entero dentro de la ventana, al crecer y al encoger.
+    void cadaModoCabe_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<int>("civil");
+        QTest::addColumn<QStringList>("botones");   // los que se pulsan, en orden
+        QTest::newRow("casado: accidente y regreso") << "ACT" << 0 << QStringList{"Btn_Siguiente", "Btn_Anterior"};
+        QTest::newRow("soltero: accidente y regreso") << "ACT" << 1 << QStringList{"Btn_Siguiente", "Btn_Anterior"};
+        QTest::newRow("abierta en el accidente, a la familia") << "ACC" << 0 << QStringList{"Btn_Anterior"};
+        QTest::newRow("aval, referencias y regreso") << "AVA" << 0 << QStringList{"Referencias", "Btn_Siguiente"};
+    }
+    void cadaModoCabe()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(int, civil);
+        QFETCH(QStringList, botones);
+        Entorno e(true);
+        if (tipo == u"AVA")
+            Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (3,'AVAL','AVA')"));
+        QWidget *w = dependiente(e, tipo, civil);
+        QVERIFY(w);
+        const auto revisa = [w](const QString &paso) {
+            QApplication::processEvents();
+            const QRect ventana = w->rect();
+            for (QWidget *c : w->findChildren<QWidget *>()) {
+                if (!c->isVisibleTo(w) || c->objectName().isEmpty() || c->isWindow())
+                    continue;
+                const QRect lugar(c->mapTo(w, QPoint(0, 0)), c->size());
+                const QSize minimo = c->minimumSizeHint().expandedTo(c->minimumSize());
+                QVERIFY2(ventana.contains(lugar) && c->width() >= minimo.width() && c->height() >= minimo.height(),
+                         qPrintable(QStringLiteral("%1: %2 en %3x%4+%5+%6, mínimo %7x%8, ventana %9x%10")
+                                        .arg(paso, c->objectName()).arg(c->width()).arg(c->height()).arg(lugar.x())
+                                        .arg(lugar.y()).arg(minimo.width()).arg(minimo.height()).arg(ventana.width())
+                                        .arg(ventana.height())));
+            }
+        };
+        revisa(QStringLiteral("al abrir"));
+        for (const QString &b : botones) {
+            control<QAbstractButton>(w, b.toLatin1().constData())->click();
+            QVERIFY(ventana("W_Dependiente"));
+            revisa(b);
+        }
+    }
+
     // Elegir otra casilla guarda la persona mostrada bajo la casilla anterior.
     void selectorGuardaLaAnterior()
     {
