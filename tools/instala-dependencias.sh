@@ -8,6 +8,7 @@ paquetes=(
   libsqlite3-dev libfontconfig-dev pxlib-dev iso-codes postgresql libqt6sql6-psql
   libbenchmark-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core sqlite3 python3
+  appstream   # appstreamcli valida la ficha del centro de software en la prueba del paquete
 )
 faltan=()
 for p in "${paquetes[@]}"; do
