@@ -106,8 +106,9 @@ void ListaConfirmada::wheelEvent(QWheelEvent *e)
 void ListaConfirmada::focusOutEvent(QFocusEvent *e)
 {
     QComboBox::focusOutEvent(e);
-    // Abrir la lista o un mensaje no es salir del control.
-    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason)
+    // Abrir la lista o un mensaje no es salir del control; cerrar la ventana tampoco es
+    // confirmar lo que se hojeaba (no se pregunta nada mientras se cierra).
+    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason && isVisible())
         confirma();
 }
 

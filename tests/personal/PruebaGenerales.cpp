@@ -80,19 +80,20 @@ private slots:
     void cambioDeConvocatoria_data()
     {
         QTest::addColumn<QString>("teclas");   // "v" abajo, "^" arriba, "<" Intro, letras tal cual
-        QTest::addColumn<bool>("sale");
+        QTest::addColumn<QString>("despues");   // "sale" del control, "cierra" la ventana, o nada
         QTest::addColumn<QVariant>("respuesta");
         QTest::addColumn<bool>("borra");
-        QTest::newRow("flechas ida y vuelta") << "v^" << true << QVariant() << false;
-        QTest::newRow("flecha sin confirmar") << "v" << false << QVariant() << false;
-        QTest::newRow("flecha y salir, Sí") << "v" << true << QVariant(true) << true;
-        QTest::newRow("flecha e Intro, No") << "v<" << false << QVariant(false) << false;
-        QTest::newRow("por letra y salir, No") << "C" << true << QVariant(false) << false;
+        QTest::newRow("flechas ida y vuelta") << "v^" << "sale" << QVariant() << false;
+        QTest::newRow("flecha sin confirmar") << "v" << "" << QVariant() << false;
+        QTest::newRow("flecha y cerrar la ventana") << "v" << "cierra" << QVariant() << false;
+        QTest::newRow("flecha y salir, Sí") << "v" << "sale" << QVariant(true) << true;
+        QTest::newRow("flecha e Intro, No") << "v<" << "" << QVariant(false) << false;
+        QTest::newRow("por letra y salir, No") << "C" << "sale" << QVariant(false) << false;
     }
     void cambioDeConvocatoria()
     {
         QFETCH(QString, teclas);
-        QFETCH(bool, sale);
+        QFETCH(QString, despues);
         QFETCH(QVariant, respuesta);
         QFETCH(bool, borra);
         Entorno e(true);
@@ -107,8 +108,11 @@ private slots:
                                                                                              : Qt::Key(c.unicode()));
         if (respuesta.isValid())
             e.dialogos().siguienteRespuesta(respuesta);
-        if (sale)
+        if (despues == u"sale")
             sal(g, "CB_Conv");
+        else if (despues == u"cierra")
+            g->parentWidget()->close();
+        QApplication::processEvents();
         const bool pregunto = respuesta.isValid();
         QCOMPARE(e.dialogos().textos(), pregunto ? QStringList{kPreguntaConvocatoria} : QStringList());
         QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), borra ? 0 : 1);
