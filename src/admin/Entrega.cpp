@@ -10,6 +10,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
+#include <sys/stat.h>
 
 namespace Entrega {
 namespace {
@@ -110,28 +112,106 @@ qint64 Preparada::bytesNecesarios(const QString &destino) const
     return std::max<qint64>(crecen, 0) + m_mayor + 100 * m_archivos.size();
 }
 
-void Preparada::copiaA(const QString &destino, const std::function<void(const Archivo &)> &alCopiar) const
+namespace {
+const QString kMemoriaRetirada = QStringLiteral(
+    "Se retiró la memoria (o se cambió por otra) mientras se copiaba la entrega: la entrega está incompleta. "
+    "Conecte la memoria y vuelva a generarla.");
+
+// Un archivo que esta entrega escribió: dónde quedó de verdad.
+struct Escrito {
+    QString ruta;
+    dev_t dispositivo = 0;
+    ino_t nodo = 0;
+};
+
+std::optional<Escrito> anota(const QString &ruta)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(ruta).constData(), &st) != 0)
+        return std::nullopt;
+    return Escrito{ruta, st.st_dev, st.st_ino};
+}
+} // namespace
+
+void Preparada::copiaA(const QString &destino, const std::function<void(const Archivo &)> &alCopiar,
+                       const std::function<void(const Archivo &)> &antesDeCopiar) const
 {
     const QDir dir(destino);
     const QString recibo = QString::fromUtf16(Manifiesto::kNombre);
-    // Sin recibo mientras se copia: una entrega cortada a la mitad no parece completa.
-    if (QFileInfo::exists(dir.filePath(recibo)) && !QFile::remove(dir.filePath(recibo)))
-        throw ErrorBase(QStringLiteral("No se pudo quitar el recibo de la entrega anterior en %1.")
-                            .arg(QDir::toNativeSeparators(destino)));
+    // La identidad del medio se toma antes de escribir nada y se revisa antes y después de cada
+    // archivo: una memoria retirada deja la carpeta en el disco de la computadora, donde todo
+    // se escribiría "con éxito".
+    const Volumenes::Medio medio = Volumenes::medio(destino);
+    if (!medio.presente)
+        throw ErrorBase(QStringLiteral("No se encontró la carpeta de destino %1; no se copió nada.").arg(QDir::toNativeSeparators(destino)));
+    const auto mismoMedio = [&] { return Volumenes::medio(destino) == medio; };
+    QList<Escrito> escritos;
+    bool retirada = false;
+    const auto revisaMedio = [&] {
+        if (!mismoMedio()) {
+            retirada = true;
+            throw ErrorBase(kMemoriaRetirada, QDir::toNativeSeparators(destino));
+        }
+    };
+    const auto copia = [&](const QString &origen, const QString &nombre) {
+        try {
+            volumenes().copia(origen, dir.filePath(nombre));
+        } catch (const ErrorBase &) {
+            // La falla de un medio que ya no está se dice como lo que es.
+            revisaMedio();
+            throw;
+        }
+        if (const auto e = anota(dir.filePath(nombre)))
+            escritos << *e;
+        revisaMedio();
+    };
     QStringList copiados;
     try {
+        revisaMedio();
+        // Sin recibo mientras se copia: una entrega cortada a la mitad no parece completa.
+        if (QFileInfo::exists(dir.filePath(recibo)) && !QFile::remove(dir.filePath(recibo)))
+            throw ErrorBase(QStringLiteral("No se pudo quitar el recibo de la entrega anterior en %1.")
+                                .arg(QDir::toNativeSeparators(destino)));
         for (const Archivo &a : m_archivos) {
-            volumenes().copia(ruta(a), dir.filePath(a.nombre));
+            revisaMedio();
+            if (antesDeCopiar)
+                antesDeCopiar(a);
+            copia(ruta(a), a.nombre);
             copiados << a.nombre;
             if (alCopiar)
                 alCopiar(a);
         }
         // El recibo va al final, preparado junto a las tablas y copiado igual que ellas.
         Manifiesto::escribe(m_dir.path(), copiados);
-        volumenes().copia(m_dir.filePath(recibo), dir.filePath(recibo));
+        revisaMedio();
+        copia(m_dir.filePath(recibo), recibo);
+        // Todo a la memoria y, ya ahí, cada archivo se relee y se compara con el recibo.
+        Volumenes::sincroniza(destino);
+        revisaMedio();
+        const QList<Manifiesto::Linea> lineas = Manifiesto::lee(dir.filePath(recibo));
+        QStringList enRecibo;
+        for (const Manifiesto::Linea &l : lineas) {
+            enRecibo << l.archivo;
+            if (Manifiesto::huella(dir.filePath(l.archivo)) != l.huella)
+                throw ErrorBase(QStringLiteral("El archivo %1 releído de la memoria no coincide con el recibo de la entrega.").arg(l.archivo));
+        }
+        if (enRecibo != copiados)
+            throw ErrorBase(QStringLiteral("El recibo releído de la memoria no nombra los archivos que se copiaron."));
+        revisaMedio();
     } catch (const ErrorBase &e) {
+        if (retirada || !mismoMedio()) {
+            // En la memoria no se puede borrar nada; lo que cayó en el disco de la computadora,
+            // en el lugar de la memoria, se quita (sólo lo que esta entrega escribió).
+            for (const Escrito &w : std::as_const(escritos)) {
+                const auto ahora = anota(w.ruta);
+                if (ahora && ahora->dispositivo == w.dispositivo && ahora->nodo == w.nodo && quint64(w.dispositivo) != medio.dispositivo)
+                    QFile::remove(w.ruta);
+            }
+            throw ErrorBase(kMemoriaRetirada, e.detalle().isEmpty() ? e.mensaje() : e.detalle());
+        }
         for (const QString &n : std::as_const(copiados))
             QFile::remove(dir.filePath(n));
+        QFile::remove(dir.filePath(recibo));
         throw ErrorBase(e.mensaje() + QStringLiteral("\nLa entrega quedó incompleta: vuelva a generarla."),
                         e.detalle());
     }

@@ -53,11 +53,16 @@ public:
     qint64 bytesNecesarios(const QString &destino) const;
 
     // Copia los archivos a la carpeta destino en orden, con la copia segura de Volumenes
-    // (temporal, a disco, renombre y relectura). Tras cada archivo llama a `alCopiar`.
-    // Primero quita el recibo (entrega.sha256) de una entrega anterior y al final escribe el
-    // nuevo. La primera falla detiene la copia con ErrorBase: se borran los archivos que esta
-    // entrega alcanzó a copiar y el mensaje dice que la unidad quedó con una entrega incompleta.
-    void copiaA(const QString &destino, const std::function<void(const Archivo &)> &alCopiar = {}) const;
+    // (temporal, a disco, renombre y relectura). Antes de cada archivo, ya revisado el medio, llama
+    // a `antesDeCopiar` y tras él a `alCopiar`. Primero quita el recibo (entrega.sha256) de una entrega anterior
+    // y al final escribe el nuevo, fuerza todo al medio y relee cada archivo contra el recibo.
+    // El medio se identifica antes de empezar y se revisa antes y después de cada archivo: si
+    // se retiró o cambió, no se escribe nada más, se quita lo que cayó en el disco de la
+    // computadora en su lugar y el mensaje dice que se retiró la memoria. Cualquier otra falla
+    // detiene la copia con ErrorBase: se borran los archivos que esta entrega alcanzó a copiar
+    // y el mensaje dice que la unidad quedó con una entrega incompleta.
+    void copiaA(const QString &destino, const std::function<void(const Archivo &)> &alCopiar = {},
+                const std::function<void(const Archivo &)> &antesDeCopiar = {}) const;
 
 private:
     QTemporaryDir m_dir;

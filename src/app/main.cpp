@@ -20,9 +20,7 @@ int main(int argc, char *argv[])
     iniciaLecturaFuentes();
     Base::adelantaRevision(Base::carpetaPredeterminada());
     Aplicacion app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("solicitud"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
-    QApplication::setDesktopFileName(QStringLiteral("solicitud"));
+    Aplicacion::ponIdentidad();
     empiezaIconoDelPrograma();   // se decodifica mientras se abre la base
     instalaTraduccion();
 

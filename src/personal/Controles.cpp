@@ -8,6 +8,9 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -36,6 +39,8 @@ void GrupoOpciones::ponElementos(const QStringList &elementos)
         b->setObjectName(objectName() + u'_' + QString::number(i));
         m_grupo->addButton(b, i);
         m_rejilla->addWidget(b, i / m_columnas, i % m_columnas);
+        // Visible ya (no al volver al ciclo de eventos): la ventana mide el grupo enseguida.
+        b->show();
     }
 }
 
@@ -62,6 +67,50 @@ QStringList GrupoOpciones::elementos() const
     return r;
 }
 
+ListaConfirmada::ListaConfirmada(QWidget *parent) : QComboBox(parent)
+{
+    connect(this, &QComboBox::activated, this, [this] {
+        m_pendiente = true;
+        if (!m_hojeando)
+            confirma();
+    });
+}
+
+void ListaConfirmada::confirma()
+{
+    if (!m_pendiente)
+        return;
+    m_pendiente = false;
+    emit confirmada();
+}
+
+void ListaConfirmada::keyPressEvent(QKeyEvent *e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && m_pendiente) {
+        e->accept();
+        confirma();
+        return;
+    }
+    m_hojeando = true;
+    QComboBox::keyPressEvent(e);
+    m_hojeando = false;
+}
+
+void ListaConfirmada::wheelEvent(QWheelEvent *e)
+{
+    m_hojeando = true;
+    QComboBox::wheelEvent(e);
+    m_hojeando = false;
+}
+
+void ListaConfirmada::focusOutEvent(QFocusEvent *e)
+{
+    QComboBox::focusOutEvent(e);
+    // Abrir la lista o un mensaje no es salir del control; cerrar la ventana tampoco es
+    // confirmar lo que se hojeaba (no se pregunta nada mientras se cierra).
+    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason && isVisible())
+        confirma();
+}
 
 namespace Listas {
 

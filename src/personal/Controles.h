@@ -1,6 +1,7 @@
 #pragma once
 // Piezas comunes de las ventanas de datos personales: grupos de opciones, listas de
 // catálogo que recuerdan la clave de cada renglón y fechas de los campos con máscara.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,30 @@ private:
     QButtonGroup *m_grupo;
     QGridLayout *m_rejilla;
     int m_columnas;
+};
+
+// Lista desplegable cuya elección hecha con flechas, rueda o letras sobre la lista cerrada
+// queda pendiente: sólo cuenta cuando se confirma (al elegir en la lista abierta, con Intro, al
+// salir del control o cuando la ventana llama a confirma()). Hojear no cambia nada.
+class ListaConfirmada : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ListaConfirmada(QWidget *parent = nullptr);
+    bool pendiente() const { return m_pendiente; }
+    // Emite confirmada() si hay una elección pendiente.
+    void confirma();
+
+signals:
+    void confirmada();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+
+private:
+    bool m_hojeando = false;
+    bool m_pendiente = false;
 };
 
 class QHBoxLayout;

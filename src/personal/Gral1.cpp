@@ -5,6 +5,7 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
+#include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
@@ -27,6 +28,10 @@ namespace {
 const QString kSinConvocatoria = QStringLiteral("No ha capturado la convocatoria ");
 const QString kErrorConvocatoria = QStringLiteral("Se ha producido un error al tratar de guardar la convocatoria ");
 const QString kIncompleto = QStringLiteral("No ha capturado la informacion de manera completa");
+const QString kPreguntaConvocatoria = QStringLiteral(
+    "Al cambiar de convocatoria se borrarán sus opciones de institución, sus costos y los domicilios que dependen "
+    "de ellas. ¿Desea continuar?");
+const QString kPreguntaSoltero = QStringLiteral("Al elegir Soltero se borrarán los datos de su cónyuge. ¿Desea continuar?");
 
 template <typename T>
 T *nombrado(T *w, const char *nombre)
@@ -53,7 +58,7 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     RadioGroup1->ponIndice(0);
     RadioGroup1->setEnabled(false);
 
-    CB_Conv = nombrado(new QComboBox(this), "CB_Conv");
+    CB_Conv = nombrado(new ListaConfirmada(this), "CB_Conv");
     CB_Conv->setMinimumWidth(420);
     CB_Conv->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CB_Conv->setMinimumContentsLength(60);
@@ -130,7 +135,8 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
     // Orden de tabulación de la ventana.
 
     // Eventos: las listas responden sólo a lo que elige el usuario.
-    alEvento(CB_Conv, &QComboBox::activated, [this] { CB_ConvChange(); });
+    // Hojear la lista con las flechas no borra nada: cuenta la elección confirmada.
+    alEvento(CB_Conv, &ListaConfirmada::confirmada, [this] { CB_ConvChange(); });
     alEvento(CB_PaisNac, &QComboBox::activated, [this] { CB_PaisNacChange(); });
     alEvento(CB_EstadoNac, &QComboBox::activated, [this] { CB_EstadoNacChange(); });
     alEvento(CB_CiudadNac, &QComboBox::activated, [this] { CB_CiudadNacChange(); });
@@ -234,6 +240,7 @@ void TW_Generales::Muestra_Lugar_Nac(qint64 ciudad)
 void TW_Generales::Muestra_Convocatoria()
 {
     m_convocatoria = W_Inicial()->Consulta_Entero(QStringLiteral("Select Convocatoria From General"));
+    m_convGuardada = m_convocatoria;
     if (m_convocatoria != 0) {
         Listas::ubica(W_DM()->Q_Conv, m_convocatoria, CB_Conv);
         Existe_General = true;
@@ -335,20 +342,60 @@ void TW_Generales::E_RFCEnter()
     // Una fecha incompleta no da clave: el RFC se deja como está (la ventana no se pierde).
     if (const auto rfc = W_Inicial()->Calcula_RFC(Paterno->texto(), Materno->texto(), Nombre_1->texto(),
                                                   Nombre_2->texto(), Fec_Nac->texto()))
-        E_RFC->ponTexto(*rfc);
+        E_RFC->ponTexto(Comunes::rfcAlEntrar(E_RFC->texto(), *rfc));   // la homoclave tecleada se queda
 }
 
 void TW_Generales::Edo_CivilClick(int indice)
 {
-    if (indice == 1)
-        W_DM()->Q_Aux.ejecuta(QStringLiteral("Delete from persona where tipo=:t"), {{QStringLiteral("t"), QStringLiteral("CGE")}});
+    if (indice != 1)
+        return;
+    Consulta &aux = W_DM()->Q_Aux;
+    aux.abre(QStringLiteral("Select count(*) From Persona Where Tipo='CGE'"));
+    if (aux.campo(0).entero() == 0)
+        return;
+    // Lo capturado del cónyuge no se pierde por una flecha o un clic sin querer.
+    if (!dialogos().pregunta(kPreguntaSoltero)) {
+        Edo_Civil->ponIndice(0);
+        return;
+    }
+    aux.ejecuta(QStringLiteral("Delete from persona where tipo=:t"), {{QStringLiteral("t"), QStringLiteral("CGE")}});
 }
 
 // --- Convocatoria --------------------------------------------------------------------------------
 
+bool TW_Generales::hayAcademicos()
+{
+    Consulta &aux = W_DM()->Q_Aux;
+    aux.abre(QStringLiteral("Select (Select count(*) From Beca) + "
+                            "(Select count(*) From Domicilio Where Tipo <> 'ACC' And Tipo <>'ACT')"));
+    return aux.campo(0).entero() > 0;
+}
+
+void TW_Generales::reponeConvocatoria()
+{
+    m_convocatoria = m_convGuardada;
+    if (m_convGuardada != 0) {
+        Listas::ubica(W_DM()->Q_Conv, m_convGuardada, CB_Conv);
+    } else {
+        const QSignalBlocker b(CB_Conv);
+        CB_Conv->setCurrentIndex(-1);
+        W_DM()->Q_Conv.primero();
+    }
+}
+
 void TW_Generales::CB_ConvChange()
 {
-    if (const auto c = Listas::clave(CB_Conv))
+    const auto c = Listas::clave(CB_Conv);
+    // Volver a la convocatoria guardada no cambia nada y no borra nada.
+    if (c && Existe_General && *c == m_convGuardada) {
+        Listas::posiciona(W_DM()->Q_Conv, CB_Conv);
+        return;
+    }
+    if (c && hayAcademicos() && !dialogos().pregunta(kPreguntaConvocatoria)) {
+        reponeConvocatoria();
+        return;
+    }
+    if (c)
         m_convocatoria = *c;
     Listas::posiciona(W_DM()->Q_Conv, CB_Conv);
     if (Guarda_Convocatoria())
@@ -384,6 +431,7 @@ bool TW_Generales::Guarda_Convocatoria()
             aux.ejecuta(QStringLiteral("Insert into General (Clave,Convocatoria,ingreso_mensual) Values (1,:c,:i)"),
                         {{QStringLiteral("c"), *clave}, {QStringLiteral("i"), ingreso}});
         Existe_General = true;
+        m_convGuardada = *clave;
         return true;
     } catch (const ErrorBase &e) {
         if (!avisaFallaExterna(e))
@@ -474,6 +522,8 @@ bool TW_Generales::Guarda()
 
 void TW_Generales::Btn_SigClick()
 {
+    // Una convocatoria elegida con las flechas y no confirmada cuenta al pulsar Siguiente.
+    CB_Conv->confirma();
     Edo_Civil_Actual = Edo_Civil->indice() == 1 ? 1 : 0;
     if (!Guarda_Convocatoria())
         return;

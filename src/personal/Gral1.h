@@ -5,6 +5,7 @@
 class EditMascara;
 class EditMayusculas;
 class GrupoOpciones;
+class ListaConfirmada;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -44,9 +45,14 @@ private:
     void regresaFoco(QWidget *w);
     // Deja la clave 1 libre para el solicitante si otra persona la ocupa.
     static void liberaClaveSolicitante();
+    // Hay opciones de institución o domicilios que se borran al cambiar de convocatoria.
+    static bool hayAcademicos();
+    // Vuelve a mostrar la convocatoria guardada (ninguna si no hay).
+    void reponeConvocatoria();
 
     GrupoOpciones *RadioGroup1, *Sexo, *Edo_Civil;
-    QComboBox *CB_Conv, *CB_PaisNac, *CB_EstadoNac, *CB_CiudadNac;
+    ListaConfirmada *CB_Conv;
+    QComboBox *CB_PaisNac, *CB_EstadoNac, *CB_CiudadNac;
     EditMayusculas *Nombre_1, *Nombre_2, *Paterno, *Materno, *E_RFC, *E_Curp;
     EditMascara *Fec_Nac, *ME_Ingresos;
     QLabel *L_Ingresos;
@@ -56,6 +62,7 @@ private:
     bool Existe_General = false;
     bool Existe_Solicitante = false;
     qint64 m_convocatoria = 0;
+    qint64 m_convGuardada = 0;   // la que tiene la tabla General
     // Ingreso leído y su texto en el campo: si nadie lo cambia se guarda el leído, entero,
     // aunque no quepa en la máscara.
     qint64 m_ingreso = 0;

@@ -452,6 +452,9 @@ bool TW_DirAct::Guarda()
         estado = elegida(CB_Ciudad);
         ciudad = elegida(CB_Municipio);
     }
+    // Un domicilio nuevo sin elección en la lista de en medio guarda ciudad, estado y país nulos.
+    if (!Existe_Domicilio && !Listas::clave(CB_Ciudad))
+        ciudad = estado = pais = nulo();
     const qint64 institucion = m_tipo.startsWith(u"OP") ? m_institucion : 0;
 
     Base::Transaccion t;

@@ -15,6 +15,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -212,6 +214,28 @@ void TW_Dependiente::FormCreate()
         ocultaAval();
     }
     progreso(100);
+}
+
+void TW_Dependiente::reajusta()
+{
+    if (QLayout *l = layout()) {
+        l->invalidate();
+        l->activate();
+    }
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!sub) {
+        resize(size().expandedTo(sizeHint()));
+        return;
+    }
+    // El recuadro conserva el tamaño del modo en que se abrió: se le pide el que hace falta ahora.
+    QSize tam = sub->size().expandedTo(sub->sizeHint());
+    if (QMdiArea *area = sub->mdiArea()) {
+        tam = tam.boundedTo(area->viewport()->size());
+        // Que no se salga del área por abajo o por la derecha.
+        sub->move(qMax(0, qMin(sub->x(), area->viewport()->width() - tam.width())),
+                  qMax(0, qMin(sub->y(), area->viewport()->height() - tam.height())));
+    }
+    sub->resize(tam);
 }
 
 void TW_Dependiente::ponTipo(const QString &tipo)
@@ -438,6 +462,7 @@ void TW_Dependiente::Btn_SiguienteClick()
     Deps1->hide();
     Muestra_Dependientes(esReferencia(m_tipo) ? QStringLiteral("AVA") : QStringLiteral("ACC"));
     Dep_Actual = -1;
+    reajusta();
     Teclado::enfocaPrimero(this);
 }
 
@@ -465,6 +490,7 @@ void TW_Dependiente::Btn_AnteriorClick()
         Deps1->show();
     }
     ponTipo(QStringLiteral("ACT"));
+    reajusta();
     Teclado::enfocaPrimero(this);
 }
 
@@ -505,6 +531,7 @@ void TW_Dependiente::ReferenciasClick()
     Btn_Predio->hide();
     Referencias->hide();
     Btn_Salir->hide();
+    reajusta();
     Teclado::enfocaPrimero(this);
 }
 
@@ -531,7 +558,7 @@ void TW_Dependiente::RFC_AvalEnter()
     // Sin fecha válida no hay clave que proponer; lo escrito se conserva.
     if (const auto rfc = W_Inicial()->Calcula_RFC(Paterno->texto(), Materno->texto(), Nombre_1->texto(),
                                                   Nombre_2->texto(), Fec_nac->texto()))
-        RFC_Aval->ponTexto(*rfc);
+        RFC_Aval->ponTexto(Comunes::rfcAlEntrar(RFC_Aval->texto(), *rfc));   // la homoclave tecleada se queda
 }
 
 void TW_Dependiente::Borradependiente1Click()

@@ -52,6 +52,9 @@ private:
     // Vuelve a marcar en los selectores la casilla que se muestra.
     void marcaCasilla();
     bool modoFamiliar() const;
+    // Tras un cambio de modo: la ventana (y su recuadro MDI) crece hasta que cada control
+    // visible cabe entero; nunca queda más chica de lo que pide su contenido.
+    void reajusta();
 
     GrupoOpciones *Deps, *Deps1, *Sexo, *Edo_Civil;
     QLabel *L_Dependiente, *L_Rfc;

@@ -270,7 +270,8 @@ bool TW_Predial::Guarda()
 void TW_Predial::Btn_GuardarClick()
 {
     const bool ok = Guarda();
-    if (!ok)
+    // Con "Salir" una falla sólo deja la ventana abierta, sin aviso: lo escrito sigue a la vista.
+    if (!ok && Btn_Guardar->text() != kSalir)
         dialogos().aviso(QStringLiteral("La información no esta completa"));
     if (Btn_Guardar->text() != kSalir) {
         Btn_Direccion->setEnabled(ok);

@@ -36,7 +36,19 @@ int ejecuta(const QStringList &argumentos)
         error(QStringLiteral("Orden desconocida: %1\n").arg(argumentos.first()) + ayuda());
         return 2;
     }
-    return orden->accion(argumentos.mid(1));
+    // "ORDEN --help" (o -h) muestra el uso de esa orden y no hace nada más.
+    const QStringList resto = argumentos.mid(1);
+    if (resto.contains(QStringLiteral("--help")) || resto.contains(QStringLiteral("-h"))) {
+        const qsizetype corte = orden->uso.indexOf(QStringLiteral("   "));
+        QString t = QStringLiteral("Uso: solicitud-cli ") + orden->uso.left(corte).trimmed();
+        if (corte > 0)
+            t += QStringLiteral("\n\n") + orden->uso.mid(corte).trimmed();
+        if (orden->uso.contains(QStringLiteral("--tablas")))
+            t += QStringLiteral("\n\n--tablas DIR  carpeta de tablas (por omisión, la del programa: %1)").arg(Base::carpetaPredeterminada());
+        imprime(t);
+        return 0;
+    }
+    return orden->accion(resto);
 }
 
 std::optional<QString> extraeOpcion(QStringList &argumentos, const QString &opcion)

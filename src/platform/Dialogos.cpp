@@ -30,7 +30,7 @@ QString tituloDe(Dialogos::Icono i)
     case Dialogos::Icono::Pregunta: return QStringLiteral("Confirmación");
     case Dialogos::Icono::Ninguno: break;
     }
-    return QApplication::applicationDisplayName();
+    return Dialogos::tituloPrograma();
 }
 } // namespace
 
@@ -45,7 +45,7 @@ void Dialogos::instala(std::unique_ptr<Dialogos> d) { g_dialogos = std::move(d);
 
 void DialogosQt::aviso(const QString &texto)
 {
-    QMessageBox caja(QMessageBox::NoIcon, QApplication::applicationDisplayName(), texto, QMessageBox::Ok, padre());
+    QMessageBox caja(QMessageBox::NoIcon, Dialogos::tituloPrograma(), texto, QMessageBox::Ok, padre());
     caja.exec();
 }
 

@@ -22,6 +22,9 @@ public:
     virtual std::optional<QString> entrada(const QString &titulo, const QString &etiqueta,
                                            const QString &inicial = {}) = 0;
 
+    // Título de los avisos simples: el nombre del programa.
+    static QString tituloPrograma() { return QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"); }
+
     static Dialogos &actual();
     static void instala(std::unique_ptr<Dialogos> d);   // las pruebas ponen el suyo
 };

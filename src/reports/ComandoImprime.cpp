@@ -60,6 +60,12 @@ int imprime(QStringList args)
         leyendaDeLaRevision();
         const Informe::Documento doc = *Reportes::construye(nombre);
         Base::cierra();
+        // Un informe sin hojas (el del fideicomiso sin solicitante) no deja un PDF en blanco.
+        if (doc.paginas.isEmpty()) {
+            Comandos::error(QStringLiteral("El reporte %1 no tiene nada que imprimir: falta el solicitante. No se escribió %2.")
+                                .arg(nombre, salida));
+            return 2;
+        }
         const QString error = Informe::escribePdf(doc, salida);
         if (!error.isEmpty()) {
             Comandos::error(error);

@@ -327,14 +327,19 @@ void TR_DatGrales::Arma()
 
     // Pie de la hoja uno: renglón de firma, nombre y la protesta.
     const double yFirma = 228;
-    det.linea(ancho / 2 - 45, yFirma, ancho / 2 + 45, yFirma).grueso(0.3);
-    det.campo(0, yFirma + 1, ancho, Q_Bec, QStringLiteral("nom")).alinea(Qt::AlignHCenter).negrita().llamado(QStringLiteral("FirmaNombre"));
+    // Los tres salen juntos en una hoja, aunque lo de arriba crezca; un nombre largo se parte
+    // en renglones dentro del recuadro.
+    det.juntos(yFirma - 1, yFirma + 10);
+    det.linea(ancho / 2 - 45, yFirma, ancho / 2 + 45, yFirma).grueso(0.3).llamado(QStringLiteral("FirmaLinea"));
+    det.campo(2, yFirma + 1, ancho - 4, Q_Bec, QStringLiteral("nom")).alinea(Qt::AlignHCenter).negrita().crece()
+        .llamado(QStringLiteral("FirmaNombre"));
     det.texto(0, yFirma + 5.5, QStringLiteral("Firmo bajo protesta de decir verdad"), ancho).alinea(Qt::AlignHCenter)
         .llamado(QStringLiteral("Protesta"));
 
     // --- Hoja dos: la declaración ---
     auto &res = r.banda(TipoBanda::Resumen, 252).nuevaPagina().llamada(QStringLiteral("Declaracion"));
-    res.imagen(0, 0, 20, 20, emblema()).llamado(QStringLiteral("Emblema"));
+    // Dentro del recuadro de la hoja, sin pisar su línea.
+    res.imagen(1, 1, 20, 20, emblema()).llamado(QStringLiteral("Emblema"));
     res.fecha(ancho - 32, 1).alinea(Qt::AlignRight, 30).tamano(8).llamado(QStringLiteral("Fecha"));
     // Un borrador lo dice también en esta hoja, que sale sola cuando falta la hoja uno.
     res.texto(24, 4, QStringLiteral("BORRADOR"), ancho - 58).alinea(Qt::AlignHCenter).negrita().tamano(26)
@@ -344,7 +349,7 @@ void TR_DatGrales::Arma()
     // La firma va a un espacio fijo debajo de "ATENTAMENTE"; el número de hoja, al pie.
     texto.caja.setHeight(altoTextoRico(texto));
     const double yNombre = texto.caja.bottom() + 24;
-    res.campo(0, yNombre, ancho, Q_Bec, QStringLiteral("nom")).alinea(Qt::AlignHCenter).negrita().tamano(10)
+    res.campo(2, yNombre, ancho - 4, Q_Bec, QStringLiteral("nom")).alinea(Qt::AlignHCenter).negrita().tamano(10).crece()
         .llamado(QStringLiteral("FirmaNombre"));
     res.texto(0, yNombre + 6, QStringLiteral("FIRMA_______________________________"), ancho).alinea(Qt::AlignHCenter)
         .llamado(QStringLiteral("Firma"));

@@ -8,9 +8,6 @@
 namespace Revision {
 namespace {
 
-// Edad mínima creíble de quien solicita un posgrado, en años cumplidos a la fecha de hoy.
-constexpr int kEdadMinima = 15;
-
 const QString kFormatoNacimiento = QStringLiteral(
     "El formato del año de la Fecha de Nacimiento no es de 4 digitos, Modifique el formato desde configuracion "
     "regional y vueva a capturar la fecha");
@@ -153,15 +150,6 @@ bool digitos(const QString &texto, qsizetype pos, int n, int &valor)
     return true;
 }
 
-// Años cumplidos entre dos fechas, separadas en año, mes y día.
-int anosCumplidos(const QDate &desde, const QDate &hasta)
-{
-    int anos = hasta.year() - desde.year();
-    if (hasta.month() < desde.month() || (hasta.month() == desde.month() && hasta.day() < desde.day()))
-        --anos;
-    return anos;
-}
-
 class Revisor {
 public:
     explicit Revisor(const std::function<void(int)> &progreso) : m_progreso(progreso) {}
@@ -228,15 +216,12 @@ private:
         return f;
     }
 
-    // Un domicilio pasa con calle y con estado y ciudad elegidos: ni 0 ni nulos. Uno guardado
-    // sin escribir nada ("S/C" sin estado ni ciudad) no es un domicilio.
+    // Un domicilio pasa con calle y con estado y ciudad que no son 0; un estado o una ciudad
+    // nulos se leen como texto vacío y pasan.
     // Devuelve la columna que falta (la primera en el orden de captura), o nada si pasa.
     static QString faltaEnDomicilio(const Consulta &q)
     {
-        auto elegido = [&q](const char *c) {
-            const QString t = q.campo(QLatin1String(c)).texto();
-            return !t.isEmpty() && t != u"0";
-        };
+        auto elegido = [&q](const char *c) { return q.campo(QLatin1String(c)).texto() != u"0"; };
         if (vacio(q.campo(QStringLiteral("Calle"))))
             return QStringLiteral("Calle");
         if (!elegido("Estado_Clave"))
@@ -267,8 +252,8 @@ private:
         } else if (vacio(q.campo(QStringLiteral("Sexo")))) {
             hallazgo(QStringLiteral("No especificó su Sexo"), solicitante("Sexo"));
         } else if (const auto f = fecha(nacimiento, [] { return solicitante("Fec_nac"); }, QStringLiteral("Fecha de Nacimiento"))) {
-            const QDate hoy = Reloj::hoy();
-            if (*f >= hoy || anosCumplidos(*f, hoy) < kEdadMinima)
+            // Nadie nace después de hoy: una fecha así es un error de captura.
+            if (*f > Reloj::hoy())
                 hallazgo(QStringLiteral("La Fecha de Nacimiento es Inválida"), solicitante("Fec_nac"));
         }
         if (nacimiento.size() != 10) {

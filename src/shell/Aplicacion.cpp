@@ -6,6 +6,12 @@
 
 Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv) {}
 
+void Aplicacion::ponIdentidad()
+{
+    QApplication::setApplicationName(QStringLiteral("solicitud"));
+    QApplication::setDesktopFileName(QStringLiteral("solicitud"));
+}
+
 bool Aplicacion::notify(QObject *receptor, QEvent *evento)
 {
     try {

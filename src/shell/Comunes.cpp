@@ -167,6 +167,14 @@ std::optional<QString> calculaRFC(const QString &paterno, const QString &materno
     return r;
 }
 
+QString rfcAlEntrar(const QString &actual, const QString &propuesta)
+{
+    const QString t = actual.trimmed();
+    if (t.isEmpty() || !t.startsWith(propuesta.left(10)))
+        return propuesta;
+    return actual;
+}
+
 bool tieneArroba(const QString &texto) { return texto.contains(u'@'); }
 
 } // namespace Comunes

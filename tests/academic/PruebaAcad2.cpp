@@ -473,6 +473,8 @@ private slots:
         QVERIFY(paises);
         QCOMPARE(ordenados(elementos(paises)), paisesDe(481));
         QVERIFY(elige(paises, QStringLiteral("Francia")));
+        // Sin estado elegido un domicilio nuevo no guarda país: se elige también.
+        QVERIFY(elige(dir->findChild<QComboBox *>(QStringLiteral("CB_Ciudad")), QStringLiteral("Corse")));
         W_DM()->Q_Pais.parametro(QStringLiteral("Conv"), 504);
         W_DM()->Q_Pais.abre();
         auto *guardar = dir->findChild<QPushButton *>(QStringLiteral("Btn_Sig"));

@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 // Los archivos que se preparan para la entrega: cuáles, en qué orden y que se leen de vuelta
 // con los mismos datos que la base.
 class PruebaEntrega : public QObject {
@@ -104,6 +107,66 @@ private slots:
             QVERIFY(!e.mensaje().isEmpty());
             QVERIFY2(e.mensaje().contains(QStringLiteral("Persona")), qPrintable(e.mensaje()));
         }
+    }
+
+    // Una memoria de verdad (tmpfs en el espacio de montajes propio de la prueba) que se retira
+    // con umount -l en un archivo elegido: no se escribe nada más, lo que cayó en la carpeta del
+    // disco de la computadora se quita y el mensaje lo dice; sin retirarla, la entrega se
+    // relee completa contra su recibo.
+    void memoriaRetirada_data()
+    {
+        QTest::addColumn<QString>("archivo");   // el que está en curso cuando se retira
+        QTest::addColumn<bool>("antes");        // justo antes de copiarlo (ya revisado el medio) o tras él
+        QTest::addColumn<int>("enLaMemoria");   // tablas que alcanzaron a llegar a la memoria
+        QTest::newRow("tras Beca.px") << "Beca.px" << false << 2;
+        QTest::newRow("justo antes de Domicilio.db") << "Domicilio.db" << true << 2;
+        QTest::newRow("tras la última tabla") << "Trabajo.px" << false << 21;
+        QTest::newRow("sin retirarla") << "" << false << 21;
+    }
+    void memoriaRetirada()
+    {
+        QFETCH(QString, archivo);
+        QFETCH(bool, antes);
+        QFETCH(int, enLaMemoria);
+        Entorno e;
+        Muestra::llena();
+        DiscoPequeno memoria(8192);
+        if (!memoria.valido())
+            QSKIP("no se puede montar un disco pequeño (hace falta ser root)");
+        // La raíz de la memoria sigue a la vista por este descriptor aunque se desmonte.
+        const int raiz = ::open(QFile::encodeName(memoria.ruta()).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(raiz >= 0);
+        const QString enMemoria = QStringLiteral("/proc/self/fd/%1").arg(raiz);
+        const Entrega::Preparada p(482);
+        const auto retira = [&](bool cuando) {
+            return [&, cuando](const Entrega::Archivo &a) {
+                if (antes == cuando && a.nombre == archivo)
+                    memoria.retira();
+            };
+        };
+        QString mensaje;
+        try {
+            p.copiaA(memoria.ruta(), retira(false), retira(true));
+        } catch (const ErrorBase &error) {
+            mensaje = error.mensaje();
+        }
+        QStringList llegaron = QDir(enMemoria).entryList(QDir::Files | QDir::Hidden);
+        llegaron.sort();
+        ::close(raiz);
+        if (archivo.isEmpty()) {
+            QCOMPARE(mensaje, QString());
+            QCOMPARE(llegaron.size(), enLaMemoria + 1);
+            QVERIFY(llegaron.contains(QStringLiteral("entrega.sha256")));
+            return;
+        }
+        QVERIFY2(mensaje.contains(QStringLiteral("Se retiró la memoria")) && mensaje.contains(QStringLiteral("incompleta")),
+                 qPrintable(mensaje));
+        // En la memoria, lo copiado antes de retirarla y ningún recibo ni temporal.
+        QStringList copiados = MuestraCredito::nombresEntrega(false).mid(0, enLaMemoria);
+        copiados.sort();
+        QCOMPARE(llegaron, copiados);
+        // En la carpeta de la computadora que quedó en su lugar, nada.
+        QCOMPARE(QDir(memoria.ruta()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };
 

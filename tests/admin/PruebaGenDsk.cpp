@@ -289,6 +289,11 @@ private slots:
         // Otro programa llena el medio a la mitad: lo copiado se borra y no queda recibo.
         QTest::newRow("se llena a la mitad") << "llena" << "No hay espacio suficiente en el disco para copiar Cat_Ciudad.db." + incompleta
                                              << false << false;
+        // La memoria se retira tras la tercera copia: nunca "exitósamente" ni el recibo.
+        QTest::newRow("memoria retirada") << "retirada"
+                                          << "Se retiró la memoria (o se cambió por otra) mientras se copiaba la entrega: la "
+                                             "entrega está incompleta. Conecte la memoria y vuelva a generarla."
+                                          << false << false;
     }
     void fallas()
     {
@@ -305,6 +310,8 @@ private slots:
             u.v->protege(u'a');
         else if (caso == u"dañada")
             u.v->danaCopias();
+        else if (caso == u"retirada")
+            u.v->retiraTras(u'a', 3);
         else if (caso == u"llena")
             u.v->llenaTras(u'a', 200'000);
         else

@@ -38,7 +38,8 @@ esperado="-rwxr-xr-x root/root ./usr/bin/solicitud
 -rw-r--r-- root/root ./usr/share/doc/solicitud/copyright
 -rw-r--r-- root/root ./usr/share/icons/hicolor/256x256/apps/solicitud.png
 -rw-r--r-- root/root ./usr/share/man/man1/solicitud-cli.1.gz
--rw-r--r-- root/root ./usr/share/man/man1/solicitud.1.gz"
+-rw-r--r-- root/root ./usr/share/man/man1/solicitud.1.gz
+-rw-r--r-- root/root ./usr/share/metainfo/example.becas_credito.solicitud.metainfo.xml"
 hay=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | sort -k3)
 if [ "$hay" != "$esperado" ]; then
   falla "los archivos del paquete no son los esperados:"
@@ -69,6 +70,15 @@ for b in solicitud solicitud-cli; do
   enlazadas=$(readelf -d "$tmp/raiz/usr/bin/$b" | grep NEEDED || true)
   grep -Eq 'libpx|libgsf|libxml2|libgio' <<<"$enlazadas" && falla "$b se enlaza con pxlib o lo que ésta arrastra"
 done
+# La ficha de AppStream pasa la validación y apunta al lanzador del paquete.
+ficha="$tmp/raiz/usr/share/metainfo/example.becas_credito.solicitud.metainfo.xml"
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$ficha" >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; falla "appstreamcli validate rechaza la ficha"; }
+else
+  falla "falta appstreamcli (paquete appstream) para validar la ficha"
+fi
+grep -q '<launchable type="desktop-id">solicitud.desktop</launchable>' "$ficha" || falla "la ficha no apunta a solicitud.desktop"
+grep -q "<release version=\"$version\"" "$ficha" || falla "la ficha no lleva la versión $version"
 zcat "$tmp/raiz/usr/share/doc/solicitud/changelog.gz" | head -1 | grep -q "^solicitud ($version)" ||
   falla "el registro de cambios no empieza por la versión $version"
 

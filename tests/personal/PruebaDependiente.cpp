@@ -67,6 +67,46 @@ private slots:
         QCOMPARE(marcada(w, "Edo_Civil"), 1);
     }
 
+    // Al cambiar de modo la ventana se acomoda otra vez: cada control visible (selector, Sexo,
+    // cada campo y botón) cabe entero dentro de la ventana, al crecer y al encoger.
+    void cadaModoCabe_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<int>("civil");
+        QTest::addColumn<QStringList>("botones");   // los que se pulsan, en orden
+        QTest::newRow("casado: accidente y regreso") << "ACT" << 0 << QStringList{"Btn_Siguiente", "Btn_Anterior"};
+        QTest::newRow("soltero: accidente y regreso") << "ACT" << 1 << QStringList{"Btn_Siguiente", "Btn_Anterior"};
+        QTest::newRow("abierta en el accidente, a la familia") << "ACC" << 0 << QStringList{"Btn_Anterior"};
+        QTest::newRow("aval, referencias y regreso") << "AVA" << 0 << QStringList{"Referencias", "Btn_Siguiente"};
+    }
+    void cadaModoCabe()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(int, civil);
+        QFETCH(QStringList, botones);
+        Entorno e(true);
+        if (tipo == u"AVA")
+            Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (3,'AVAL','AVA')"));
+        QWidget *w = dependiente(e, tipo, civil);
+        QVERIFY(w);
+        const auto revisa = [w](const QString &paso) {
+            QApplication::processEvents();
+            for (QWidget *c : w->findChildren<QWidget *>()) {
+                const QSize minimo = c->minimumSizeHint().expandedTo(c->minimumSize());
+                if (c->isVisibleTo(w) && !c->objectName().isEmpty())
+                    QVERIFY2(w->rect().contains(QRect(c->mapTo(w, QPoint(0, 0)), c->size())) && c->width() >= minimo.width() &&
+                                 c->height() >= minimo.height(),
+                             qPrintable(paso + QStringLiteral(": ") + c->objectName()));
+            }
+        };
+        revisa(QStringLiteral("al abrir"));
+        for (const QString &b : botones) {
+            control<QAbstractButton>(w, b.toLatin1().constData())->click();
+            QVERIFY(ventana("W_Dependiente"));
+            revisa(b);
+        }
+    }
+
     // Elegir otra casilla guarda la persona mostrada bajo la casilla anterior.
     void selectorGuardaLaAnterior()
     {
@@ -248,11 +288,15 @@ private slots:
         opcion(w, "Edo_Civil", 0);
         entra(w, "RFC_Aval");
         QCOMPARE(texto(w, "RFC_Aval"), QStringLiteral("GAJ040315"));
+        // La homoclave que se escribe tras la propuesta no se pierde al volver a entrar.
+        escribe(w, "RFC_Aval", QStringLiteral("GAJ040315XY1"));
+        entra(w, "RFC_Aval");
+        QCOMPARE(texto(w, "RFC_Aval"), QStringLiteral("GAJ040315XY1"));
         pulsa(w, "Btn_Guardar");
         for (const char *b : {"Btn_Direccion", "Btn_Predio", "Referencias"})
             QVERIFY2(control(w, b)->isEnabled(), b);
         QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Edo_civil,RFC From Persona Where Tipo='AVA'")),
-                 (QList<QVariantList>{{2, QStringLiteral("C"), QStringLiteral("GAJ040315")}}));
+                 (QList<QVariantList>{{2, QStringLiteral("C"), QStringLiteral("GAJ040315XY1")}}));
 
         control(w, "Referencias")->setFocus();
         pulsa(w, "Referencias");

@@ -126,24 +126,32 @@ private slots:
         QCOMPARE(control<QComboBox>(d, "CB_Municipio")->currentData().toLongLong(), mpio);
     }
 
-    // Cada clave sale de su lista: un estado sin ciudad se guarda, y nada elegido deja nulos.
+    // Un domicilio nuevo sin elección en la lista de en medio guarda ciudad, estado y país nulos;
+    // al actualizar, cada clave sale de su lista.
     void listasSinEleccion_data()
     {
         QTest::addColumn<QString>("tipo");
+        QTest::addColumn<bool>("existe");
         QTest::addColumn<QStringList>("elegidos");   // por lista, en orden; vacío = sin elegir
         QTest::addColumn<QVariantList>("claves");     // Ciudad, Estado, Pais, Municipio
-        QTest::newRow("nacional, sólo estado") << "ACT" << QStringList{QStringLiteral("Jalisco")}
-                                               << QVariantList{QStringLiteral("NULL"), 14, 32, 0};
-        QTest::newRow("nacional, nada") << "ACT" << QStringList{} << QVariantList{QStringLiteral("NULL"), QStringLiteral("NULL"), QStringLiteral("NULL"), 0};
-        QTest::newRow("extranjero, sólo país") << "EXT" << QStringList{QStringLiteral("Francia")}
-                                               << QVariantList{QStringLiteral("NULL"), QStringLiteral("NULL"), 250, 0};
+        const QVariant n = QStringLiteral("NULL");
+        QTest::newRow("nacional, sólo estado") << "ACT" << false << QStringList{QStringLiteral("Jalisco")}
+                                               << QVariantList{n, n, n, 0};
+        QTest::newRow("nacional, nada") << "ACT" << false << QStringList{} << QVariantList{n, n, n, 0};
+        QTest::newRow("extranjero, sólo país") << "EXT" << false << QStringList{QStringLiteral("Francia")}
+                                               << QVariantList{n, n, n, 0};
+        QTest::newRow("al actualizar, sólo estado") << "ACT" << true << QStringList{QStringLiteral("Jalisco")}
+                                                    << QVariantList{n, 14, 32, 0};
     }
     void listasSinEleccion()
     {
         QFETCH(QString, tipo);
+        QFETCH(bool, existe);
         QFETCH(QStringList, elegidos);
         QFETCH(QVariantList, claves);
         Entorno e(true);
+        if (existe)
+            Entorno::sql(QStringLiteral("Insert into Domicilio (Clave,Tipo,Calle) values (1,:t,'X')"), {{QStringLiteral("t"), tipo}});
         marco(e);
         QWidget *d = abre(QStringLiteral("W_DirAct"), tipo);
         const char *listas[] = {"CB_Estado", "CB_Ciudad", "CB_Municipio"};

@@ -11,6 +11,9 @@ using namespace Ayuda;
 
 namespace {
 const QString kIncompleto = QStringLiteral("No ha capturado la informacion de manera completa");
+const QString kPreguntaConvocatoria = QStringLiteral(
+    "Al cambiar de convocatoria se borrarán sus opciones de institución, sus costos y los domicilios que dependen "
+    "de ellas. ¿Desea continuar?");
 
 QWidget *generales(Entorno &e)
 {
@@ -48,7 +51,8 @@ private slots:
         QVERIFY(e.dialogos().textos().isEmpty());
     }
 
-    // Elegir convocatoria la guarda y borra opciones y domicilios que dependen de ella.
+    // Elegir convocatoria la guarda y, tras preguntar, borra opciones y domicilios que dependen
+    // de ella.
     void convocatoriaBorraAcademicos()
     {
         Entorno e(true);
@@ -58,18 +62,64 @@ private slots:
             Entorno::sql(QStringLiteral("Insert into Domicilio (Clave,Tipo) values (:c,:t)"),
                          {{QStringLiteral("c"), clave++}, {QStringLiteral("t"), QString::fromLatin1(t)}});
         QWidget *g = generales(e);
+        e.dialogos().siguienteRespuesta(true);
         eligeConvocatoria(g, 482);
         QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Convocatoria,Ingreso_Mensual From General")),
                  (QList<QVariantList>{{1, 482, 0}}));
         QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), 0);
         QCOMPARE(Entorno::filas(QStringLiteral("Select Tipo From Domicilio Order by Tipo")),
                  (QList<QVariantList>{{QStringLiteral("ACC")}, {QStringLiteral("ACT")}}));
-        // Otra convocatoria actualiza la misma fila y vuelve a borrar, sin preguntar.
-        Entorno::sql(QStringLiteral("Insert into Beca (Clave,Tipo) values (2,'OP2')"));
+        // Sin nada que borrar no se pregunta: otra convocatoria actualiza la misma fila.
         eligeConvocatoria(g, 6);
         QCOMPARE(Entorno::filas(QStringLiteral("Select Clave,Convocatoria From General")), (QList<QVariantList>{{1, 6}}));
-        QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), 0);
-        QVERIFY(e.dialogos().textos().isEmpty());
+        QCOMPARE(e.dialogos().textos(), QStringList{kPreguntaConvocatoria});
+    }
+
+    // Nada capturado se borra sin confirmar: hojear la lista con flechas o letras no cuenta
+    // hasta salir de ella o pulsar Intro, y "No" deja la convocatoria que estaba.
+    void cambioDeConvocatoria_data()
+    {
+        QTest::addColumn<QString>("teclas");   // "v" abajo, "^" arriba, "<" Intro, letras tal cual
+        QTest::addColumn<QString>("despues");   // "sale" del control, "cierra" la ventana, o nada
+        QTest::addColumn<QVariant>("respuesta");
+        QTest::addColumn<bool>("borra");
+        QTest::newRow("flechas ida y vuelta") << "v^" << "sale" << QVariant() << false;
+        QTest::newRow("flecha sin confirmar") << "v" << "" << QVariant() << false;
+        QTest::newRow("flecha y cerrar la ventana") << "v" << "cierra" << QVariant() << false;
+        QTest::newRow("flecha y salir, Sí") << "v" << "sale" << QVariant(true) << true;
+        QTest::newRow("flecha e Intro, No") << "v<" << "" << QVariant(false) << false;
+        QTest::newRow("por letra y salir, No") << "C" << "sale" << QVariant(false) << false;
+    }
+    void cambioDeConvocatoria()
+    {
+        QFETCH(QString, teclas);
+        QFETCH(QString, despues);
+        QFETCH(QVariant, respuesta);
+        QFETCH(bool, borra);
+        Entorno e(true);
+        Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,482)"));
+        Entorno::sql(QStringLiteral("Insert into Beca (Clave,Tipo) values (1,'OP1')"));
+        Entorno::sql(QStringLiteral("Insert into Domicilio (Clave,Tipo) values (1,'OP1'),(2,'ACT')"));
+        QWidget *g = generales(e);
+        auto *cb = control<QComboBox>(g, "CB_Conv");
+        const QString antes = cb->currentText();
+        for (QChar c : teclas)
+            QTest::keyClick(cb, c == u'v' ? Qt::Key_Down : c == u'^' ? Qt::Key_Up : c == u'<' ? Qt::Key_Return
+                                                                                             : Qt::Key(c.unicode()));
+        if (respuesta.isValid())
+            e.dialogos().siguienteRespuesta(respuesta);
+        if (despues == u"sale")
+            sal(g, "CB_Conv");
+        else if (despues == u"cierra")
+            g->parentWidget()->close();
+        QApplication::processEvents();
+        const bool pregunto = respuesta.isValid();
+        QCOMPARE(e.dialogos().textos(), pregunto ? QStringList{kPreguntaConvocatoria} : QStringList());
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), borra ? 0 : 1);
+        QCOMPARE(Entorno::cuenta(QStringLiteral("Domicilio")), borra ? 1 : 2);
+        QCOMPARE(Entorno::valor(QStringLiteral("Select Convocatoria From General")).toInt() == 482, !borra);
+        if (respuesta == QVariant(false))
+            QCOMPARE(cb->currentText(), antes);
     }
 
     // Una fila General escrita por otra ventana sin convocatoria no impide guardarla.
@@ -230,22 +280,34 @@ private slots:
         QCOMPARE(texto(g, "E_RFC"), queda == u"05/03/1975" ? QStringLiteral("TOVM750305") : QString());
     }
 
-    // Al entrar al RFC siempre se reemplaza con la clave calculada; con una fecha incompleta
-    // no se calcula nada y la ventana sigue abierta con lo escrito.
+    // Al entrar al RFC se propone la clave calculada si el campo está vacío o no empieza con
+    // ella; una homoclave escrita tras la propuesta se queda. Con una fecha incompleta no se
+    // calcula nada y la ventana sigue abierta con lo escrito.
+    void rfcAlEntrar_data()
+    {
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QString>("queda");
+        QTest::newRow("fecha incompleta") << "01" << "XXXX" << "XXXX";
+        QTest::newRow("vacío") << "01021990" << "" << "PED900201";
+        QTest::newRow("otra clave") << "01021990" << "XXXX" << "PED900201";
+        QTest::newRow("con homoclave") << "01021990" << "PED900201AB3" << "PED900201AB3";
+        QTest::newRow("homoclave de otra fecha") << "01021990" << "PED900202AB3" << "PED900201";
+    }
     void rfcAlEntrar()
     {
+        QFETCH(QString, fecha);
+        QFETCH(QString, escrito);
+        QFETCH(QString, queda);
         Entorno e(true);
         QWidget *g = generales(e);
         escribe(g, "Paterno", QStringLiteral("PEREZ"));
         escribe(g, "Nombre_1", QStringLiteral("DORA"));
-        escribe(g, "E_RFC", QStringLiteral("XXXX"));
-        escribe(g, "Fec_Nac", QStringLiteral("01"));
+        escribe(g, "E_RFC", escrito);
+        escribe(g, "Fec_Nac", fecha);
         entra(g, "E_RFC");
-        QCOMPARE(texto(g, "E_RFC"), QStringLiteral("XXXX"));
+        QCOMPARE(texto(g, "E_RFC"), queda);
         QVERIFY(ventana("W_Generales"));
-        escribe(g, "Fec_Nac", QStringLiteral("01021990"));
-        entra(g, "E_RFC");
-        QCOMPARE(texto(g, "E_RFC"), QStringLiteral("PED900201"));
     }
 
     // Una fecha que no existe, sin salir del campo, no llega a la tabla.
@@ -320,10 +382,11 @@ private slots:
         Entorno::sql(QStringLiteral("Create Trigger rechaza %1 Begin Select Raise(Abort,'no'); End").arg(disparador));
         QWidget *g = generales(e);
         if (disparador.contains(u"General")) {
+            e.dialogos().siguienteRespuesta(true);
             eligeConvocatoria(g, 482);
             QCOMPARE(Entorno::cuenta(QStringLiteral("Beca")), 1);   // sin guardar no se borra nada
             pulsa(g, "Btn_Sig");
-            QCOMPARE(e.dialogos().textos(), (QStringList{mensaje, mensaje}));
+            QCOMPARE(e.dialogos().textos(), (QStringList{kPreguntaConvocatoria, mensaje, mensaje}));
             QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 0);
             QVERIFY(ventana("W_Generales"));
         } else {
@@ -336,16 +399,38 @@ private slots:
         }
     }
 
+    // "Soltero" con un cónyuge guardado pregunta antes de borrarlo; "No" deja "Casado".
+    void solteroBorraConyuge_data()
+    {
+        QTest::addColumn<bool>("conConyuge");
+        QTest::addColumn<QVariant>("respuesta");
+        QTest::addColumn<QString>("quedan");
+        QTest::addColumn<int>("marcada");
+        QTest::newRow("Sí borra") << true << QVariant(true) << "HJ1" << 1;
+        QTest::newRow("No conserva") << true << QVariant(false) << "CGE HJ1" << 0;
+        QTest::newRow("sin cónyuge no pregunta") << false << QVariant() << "HJ1" << 1;
+    }
     void solteroBorraConyuge()
     {
+        QFETCH(bool, conConyuge);
+        QFETCH(QVariant, respuesta);
+        QFETCH(QString, quedan);
+        QFETCH(int, marcada);
         Entorno e(true);
-        Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (5,'ESPOSA','CGE'),(6,'HIJO','HJ1')"));
+        Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (6,'HIJO','HJ1')"));
+        if (conConyuge)
+            Entorno::sql(QStringLiteral("Insert into Persona (Clave,Nombre_1,Tipo) values (5,'ESPOSA','CGE')"));
         QWidget *g = generales(e);
         opcion(g, "Edo_Civil", 0);
-        QCOMPARE(Entorno::cuenta(QStringLiteral("Persona")), 2);
+        if (respuesta.isValid())
+            e.dialogos().siguienteRespuesta(respuesta);
         opcion(g, "Edo_Civil", 1);
-        QCOMPARE(Entorno::filas(QStringLiteral("Select Tipo From Persona")), (QList<QVariantList>{{QStringLiteral("HJ1")}}));
-        QVERIFY(e.dialogos().textos().isEmpty());
+        QCOMPARE(Entorno::valor(QStringLiteral("Select group_concat(Tipo,' ') From (Select Tipo From Persona Order by Tipo)")).toString(),
+                 quedan);
+        QCOMPARE(e.dialogos().textos(),
+                 respuesta.isValid() ? QStringList{QStringLiteral("Al elegir Soltero se borrarán los datos de su cónyuge. ¿Desea continuar?")}
+                                     : QStringList());
+        QCOMPARE(Ayuda::marcada(g, "Edo_Civil"), marcada);
     }
 
     void agregaEstadoYCiudad()

@@ -48,6 +48,7 @@ private slots:
         pulsa(d, "Btn_Sig");
         escribe(d, "Calle", QStringLiteral("RUE DE RIVOLI"));
         QVERIFY(elige(d, "CB_Estado", QStringLiteral("Francia")));
+        QVERIFY(elige(d, "CB_Ciudad", QStringLiteral("Corse")));
         pulsa(d, "Btn_Sig");
         QApplication::processEvents();
         QVERIFY(!ventana("W_DirAct"));

@@ -113,6 +113,55 @@ private slots:
         QVERIFY(pagina->caja.bottom() > 250 && qAbs(pagina->caja.right() - (215.9 - 10 - 2)) < 1);
     }
 
+    // Por mucho que crezca la hoja uno, la firma no se parte: la raya, el nombre y la protesta
+    // salen en la misma hoja y la declaración en la siguiente; un nombre largo se parte dentro
+    // del recuadro; los emblemas quedan dentro del recuadro, sin tocarlo.
+    void firmaJuntaYDentroDelMarco_data()
+    {
+        QTest::addColumn<QString>("columna");   // lo que se alarga
+        QTest::addColumn<int>("hasta");         // palabras, de una en una
+        QTest::newRow("calle que crece") << "Calle" << 160;
+        QTest::newRow("nombre largo") << "Nombre_1" << 60;
+    }
+    void firmaJuntaYDentroDelMarco()
+    {
+        QFETCH(QString, columna);
+        QFETCH(int, hasta);
+        Entorno e;
+        Muestra::llena();
+        for (int n = 1; n <= hasta; n += (columna == u"Calle" ? 3 : 7)) {
+            const QString largo = QStringList(n, QStringLiteral("PALABRA")).join(u' ');
+            if (columna == u"Calle")
+                Entorno::sql(QStringLiteral("Update Domicilio Set Calle=:c Where Tipo='ACT'"), {{QStringLiteral("c"), largo}});
+            else
+                Entorno::sql(QStringLiteral("Update Persona Set Nombre_1=:c Where Tipo='SOL'"), {{QStringLiteral("c"), largo}});
+            TR_DatGrales r;
+            const Informe::Documento d = r.Documento();
+            const QString caso = QStringLiteral("%1 palabras").arg(n);
+            int hojaFirma = -1, hojaDeclaracion = -1;
+            for (int i = 0; i < d.paginas.size(); ++i) {
+                const Pagina &p = d.paginas.at(i);
+                for (const char *o : {"FirmaLinea", "FirmaNombre", "Protesta"})
+                    if (p.deOrigen(QString::fromLatin1(o)) && !p.deOrigen(QStringLiteral("Texto"))) {
+                        QVERIFY2(hojaFirma < 0 || hojaFirma == i, qPrintable(caso + QStringLiteral(": firma partida en ") + QLatin1String(o)));
+                        hojaFirma = i;
+                    }
+                if (p.deOrigen(QStringLiteral("Texto")))
+                    hojaDeclaracion = i;
+                QVERIFY2(dentroDelMarco(p), qPrintable(caso));
+                for (const Primitiva &x : p.primitivas)
+                    if (x.tipo == Primitiva::Tipo::Imagen)
+                        QVERIFY2(x.caja.left() > 10.2 && x.caja.top() > 10.2, qPrintable(caso + QStringLiteral(": emblema sobre el recuadro")));
+            }
+            QVERIFY2(hojaFirma >= 0 && hojaDeclaracion == hojaFirma + 1, qPrintable(caso));
+            const Pagina &firma = d.paginas.at(hojaFirma);
+            QStringList nombre;
+            for (const Primitiva *x : firma.todasDeOrigen(QStringLiteral("FirmaNombre")))
+                nombre << x->texto.simplified();
+            QVERIFY2(nombre.join(u' ').startsWith(columna == u"Calle" ? QStringLiteral("MARÍA") : largo), qPrintable(caso));
+        }
+    }
+
     void leyendaSegunCerrar_data()
     {
         QTest::addColumn<int>("convocatoria");

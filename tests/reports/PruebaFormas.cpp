@@ -161,6 +161,25 @@ private slots:
         QTest::newRow("argumento de más") << QStringList{"imprime", "formas", "SALIDA", "extra", "--tablas", "CARPETA"} << "Argumento no reconocido: extra";
         QTest::newRow("--tablas sin carpeta") << QStringList{"imprime", "formas", "SALIDA", "--tablas"} << "Falta la carpeta";
         QTest::newRow("salida en carpeta inexistente") << QStringList{"imprime", "formas", "FALTA/x.pdf", "--tablas", "CARPETA"} << "No se puede escribir";
+        QTest::newRow("fideicomiso sin solicitante") << QStringList{"imprime", "quiral", "SALIDA", "--tablas", "CARPETA"}
+                                                     << "no tiene nada que imprimir: falta el solicitante";
+    }
+
+    // "ORDEN --help" muestra el uso de esa orden, sale con 0 y no hace nada más.
+    void ayudaDeCadaOrden_data()
+    {
+        QTest::addColumn<QString>("orden");
+        for (const char *o : {"crea", "entrega", "imprime", "restaura", "revisa", "verifica", "recibe", "resumen"})
+            QTest::newRow(o) << QString::fromLatin1(o);
+    }
+    void ayudaDeCadaOrden()
+    {
+        QFETCH(QString, orden);
+        QTemporaryDir dir;
+        const SalidaCli r = corre({orden, QStringLiteral("--help"), QStringLiteral("--tablas"), dir.filePath(QStringLiteral("t"))});
+        QCOMPARE(r.codigo, 0);
+        QVERIFY2(r.salida.startsWith(QStringLiteral("Uso: solicitud-cli ") + orden + u' '), qPrintable(r.salida + r.error));
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
     void erroresDeLaLineaDeOrdenes()
     {

@@ -156,7 +156,7 @@ private slots:
              "Falta Lugar de Nacimiento (país, estado o ciudad)", "W_Generales", "CB_PaisNac");
         fila("calle", {"Update Domicilio Set Calle='' Where Tipo='ACT'"}, "Faltaron Datos en su Domicilio Particular",
              "W_DirAct", "Calle", "ACT");
-        fila("estado del domicilio", {"Update Domicilio Set Estado_Clave=NULL Where Tipo='ACT'"},
+        fila("estado del domicilio", {"Update Domicilio Set Estado_Clave=0 Where Tipo='ACT'"},
              "Faltaron Datos en su Domicilio Particular", "W_DirAct", "CB_Estado", "ACT");
         fila("convocatoria", {"Update General Set Convocatoria=NULL"}, "No especificó la convocatoria en la que concursa",
              "W_Generales", "CB_Conv");

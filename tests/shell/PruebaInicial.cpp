@@ -111,6 +111,8 @@ private slots:
         w->showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QCOMPARE(w->windowTitle(), QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
+        // Sin nombre para mostrar del programa: Qt no lo añade a los títulos ("Agrega Estado").
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
         QVERIFY(w->windowState() & Qt::WindowMaximized);
         QCOMPARE(w->G_Cargando->value(), 0);
         QCOMPARE(Opcion_Actual, 1);

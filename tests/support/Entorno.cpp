@@ -11,6 +11,9 @@
 #include <QProcess>
 #include <QStorageInfo>
 
+#include <sched.h>
+#include <sys/mount.h>
+
 QString basePlantilla()
 {
     static QTemporaryDir dir;
@@ -82,18 +85,34 @@ QList<QVariantList> Entorno::filas(const QString &consulta)
     return r;
 }
 
+namespace {
+// Un espacio de montajes propio de la prueba (como unshare -m), una vez por proceso: lo que se
+// monte o se desmonte aquí no lo ve nadie más en la máquina.
+bool espacioPropio()
+{
+    static const bool listo = ::unshare(CLONE_NEWNS) == 0 &&
+                              ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    return listo;
+}
+} // namespace
+
 DiscoPequeno::DiscoPequeno(int kb)
 {
-    QProcess p;
-    p.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                      QStringLiteral("size=%1k").arg(kb), QStringLiteral("tmpfs"), m_dir.path()});
-    m_montado = p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!m_dir.isValid() || !espacioPropio())
+        return;
+    const QByteArray opciones = QByteArrayLiteral("size=") + QByteArray::number(kb) + 'k';
+    m_montado = ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, opciones.constData()) == 0;
 }
 
-DiscoPequeno::~DiscoPequeno()
+DiscoPequeno::~DiscoPequeno() { retira(); }
+
+void DiscoPequeno::retira()
 {
+    // Como umount -l: lo que estaba abierto sigue en el disco retirado, la carpeta queda en el
+    // disco de la computadora.
     if (m_montado)
-        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), m_dir.path()});
+        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+    m_montado = false;
 }
 
 void DiscoPequeno::llena(qint64 libres)

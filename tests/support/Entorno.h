@@ -34,8 +34,9 @@ private:
 // Copia de una base recién creada con catálogos; se crea una vez por proceso.
 QString basePlantilla();
 
-// Un disco pequeño de verdad: un tmpfs de `kb` KB montado en una carpeta temporal, para probar
-// un disco lleno. Sin permiso para montar (no root), valida() es false y la prueba se salta.
+// Un disco pequeño de verdad: un tmpfs de `kb` KB montado en una carpeta temporal, dentro del
+// espacio de montajes propio del proceso de prueba, para probar un disco lleno o una memoria
+// que se retira. Sin permiso para montar (no root), valida() es false y la prueba se salta.
 class DiscoPequeno {
 public:
     explicit DiscoPequeno(int kb);
@@ -44,6 +45,8 @@ public:
     QString ruta() const { return m_dir.path(); }
     // Llena el disco dejando libres sólo `libres` bytes.
     void llena(qint64 libres = 0);
+    // Retira el disco como `umount -l`: la carpeta vuelve a ser la del disco de la computadora.
+    void retira();
 
 private:
     QTemporaryDir m_dir;

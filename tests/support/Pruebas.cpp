@@ -1,4 +1,5 @@
 #include "support/Pruebas.h"
+#include "shell/Aplicacion.h"
 #include "shell/Arranque.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ int registra(const char *nombre, std::function<QObject *()> fabrica)
 int ejecutaTodas(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
+    Aplicacion::ponIdentidad();
     instalaTraduccion();
     const QByteArray solo = qgetenv("PRUEBA");
     int fallas = 0;

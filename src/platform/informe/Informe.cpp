@@ -102,6 +102,13 @@ Elemento &Banda::rectangulo(double x, double y, double ancho, double alto)
     return agrega(Clase::Rectangulo, QRectF(x, y, ancho, alto));
 }
 
+Elemento &Banda::juntos(double y1, double y2)
+{
+    Elemento &e = agrega(Clase::Rectangulo, QRectF(0, y1, 0, y2 - y1));
+    e.junta = true;
+    return e;
+}
+
 Elemento &Banda::imagen(double x, double y, double ancho, double alto, const QImage &imagen)
 {
     Elemento &e = agrega(Clase::Imagen, QRectF(x, y, ancho, alto));

@@ -28,6 +28,7 @@
 // hacia abajo lo que está debajo de él en la banda, y sus renglones siguen en la página
 // siguiente cuando no caben: sólo las bandas con texto que crece se parten; las demás pasan
 // enteras a la página siguiente. El texto rico crece con su contenido, pero no se parte.
+// juntos(y1, y2) mantiene en una misma hoja lo que abarca (una firma con su nombre).
 //
 // Las bandas del cuerpo se imprimen en el orden en que se crean; el encabezado y el pie de
 // página, en cada página. Una banda de detalle con datos se repite por cada fila de su
@@ -69,6 +70,7 @@ struct Elemento {
     bool creciente = false;                  // parte en renglones, crece y pasa de página
     bool ajustado = false;                   // parte en renglones dentro de su caja
     bool enmarcado = false;                  // recuadro alrededor (también al crecer)
+    bool junta = false;                      // no se dibuja: lo que abarca no se parte entre hojas
     QImage dibujo;
 
     Elemento &negrita(bool si = true) { fuente.negrita = si; return *this; }
@@ -111,6 +113,8 @@ public:
     Elemento &linea(double x1, double y1, double x2, double y2);
     Elemento &rectangulo(double x, double y, double ancho, double alto);
     Elemento &imagen(double x, double y, double ancho, double alto, const QImage &imagen);
+    // Lo que está entre y1 e y2 (con lo que crezca) sale junto en una hoja: nunca se parte.
+    Elemento &juntos(double y1, double y2);
 
     // Propiedades de la banda.
     Banda &datos(Consulta &consulta) { m_datos = &consulta; return *this; }

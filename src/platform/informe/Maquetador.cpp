@@ -301,6 +301,7 @@ Instancia Maquetador::instancia(const Banda &b)
             p.p.color = e.color;
             p.p.relleno = e.relleno;
             p.p.dibujo = e.dibujo;
+            p.reserva = e.junta;
             tmp.piezas << p;
             break;
         }
@@ -335,7 +336,8 @@ Instancia Maquetador::instancia(const Banda &b)
                     k.setBottom(k.bottom() + c1);
                     k.setTop(k.top() + c2);
                 }
-                p.divisible = c2 > c1;
+                // Lo que mantiene junto un bloque crece con él pero no se corta.
+                p.divisible = !p.reserva && c2 > c1;
                 p.p.caja = k;
             } else {
                 p.p.caja.translate(0, c);

@@ -2,6 +2,7 @@
 #include "platform/Dialogos.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -115,14 +116,14 @@ QString escribePdf(const Documento &documento, const QString &archivo)
     const QString noSeEscribio = QStringLiteral("No se pudo escribir el archivo %1: ").arg(QDir::toNativeSeparators(ruta));
     if (QFileInfo(ruta).isDir())
         return noSeEscribio + QStringLiteral("es una carpeta.");
-    // Se escribe al lado y sólo un PDF completo reemplaza al anterior: un disco lleno o una
-    // falla a la mitad dejan el archivo anterior como estaba y ningún temporal.
-    QSaveFile destino(ruta);
-    if (!destino.open(QIODevice::WriteOnly))
-        return noSeEscribio + motivo(destino);
+    // El PDF se arma primero en memoria: QPdfWriter no revisa cuántos bytes aceptó el disco,
+    // así que se escribe después, de una vez, contando los bytes.
+    QByteArray contenido;
     bool pintado = false;
     {
-        QPdfWriter pdf(&destino);
+        QBuffer memoria(&contenido);
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria);
         pdf.setResolution(1200);
         pdf.setPageLayout(disposicion(documento));
         pdf.setTitle(documento.titulo);
@@ -135,8 +136,22 @@ QString escribePdf(const Documento &documento, const QString &archivo)
             pintado = pintaTodo(documento, pdf);
         }
     }
-    if (!pintado || destino.error() != QFileDevice::NoError) {
-        const QString causa = destino.error() != QFileDevice::NoError ? motivo(destino) : QStringLiteral("el PDF no se pudo terminar.");
+    if (!pintado || contenido.isEmpty())
+        return noSeEscribio + QStringLiteral("el PDF no se pudo terminar.");
+    // Se escribe al lado y sólo un PDF completo reemplaza al anterior: un disco lleno o una
+    // falla a la mitad dejan el archivo anterior como estaba y ningún temporal.
+    QSaveFile destino(ruta);
+    if (!destino.open(QIODevice::WriteOnly))
+        return noSeEscribio + motivo(destino);
+    const qint64 escritos = destino.write(contenido);
+    const bool completo = escritos == contenido.size() && destino.flush() && destino.size() == contenido.size();
+    if (!completo || destino.error() != QFileDevice::NoError) {
+        // Una escritura corta no siempre deja error: casi siempre es un disco lleno.
+        const QString causa = destino.error() != QFileDevice::NoError
+                                  ? motivo(destino)
+                                  : QStringLiteral("no hay espacio suficiente en el disco (se escribieron %1 de %2 bytes).")
+                                        .arg(qMax<qint64>(escritos, 0))
+                                        .arg(contenido.size());
         destino.cancelWriting();
         destino.commit();   // sólo borra el temporal
         return noSeEscribio + causa;

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -261,6 +263,32 @@ void Volumenes::compara(const QString &origen, const QString &destino)
         difiere(QStringLiteral("la copia es más larga"));
 }
 
+Volumenes::Medio Volumenes::medio(const QString &carpeta)
+{
+    const QByteArray ruta = QFile::encodeName(carpeta);
+    struct stat st {};
+    struct statfs fs {};
+    Medio m;
+    if (::stat(ruta.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || ::statfs(ruta.constData(), &fs) != 0)
+        return m;
+    m.presente = true;
+    m.dispositivo = quint64(st.st_dev);
+    int partes[2];
+    static_assert(sizeof(partes) == sizeof(fs.f_fsid));
+    std::memcpy(partes, &fs.f_fsid, sizeof(partes));
+    m.sistema = (quint64(quint32(partes[0])) << 32) | quint32(partes[1]);
+    m.tipo = qint64(fs.f_type);
+    return m;
+}
+
+void Volumenes::sincroniza(const QString &carpeta)
+{
+    Descriptor dir(::open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0 || ::syncfs(dir.get()) != 0)
+        throw ErrorBase(QStringLiteral("No se pudo terminar de escribir la entrega en el disco; revise que siga en la unidad."),
+                        detalleErrno(errno, carpeta));
+}
+
 // ---- VolumenesSistema -------------------------------------------------------------------------
 
 QList<Volumenes::Unidad> VolumenesSistema::unidades()
@@ -396,8 +424,18 @@ void VolumenesSimulados::llenaTras(QChar letra, qint64 bytes)
         s->cupo = bytes;
 }
 
+void VolumenesSimulados::retiraTras(QChar letra, int copias)
+{
+    if (Simulada *s = busca(letra))
+        s->retirarTras = copias;
+}
+
 void VolumenesSimulados::copiado(const QString &destino)
 {
+    if (Simulada *s = propietaria(destino); s && s->retirarTras > 0 && --s->retirarTras == 0) {
+        retiraMedio(s->unidad.letra);
+        return;
+    }
     if (!m_danar)
         return;
     QFile f(destino);

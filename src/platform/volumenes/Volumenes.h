@@ -36,6 +36,20 @@ public:
     // Relee el destino y lo compara byte a byte con el origen; lanza ErrorBase si difieren.
     void compara(const QString &origen, const QString &destino);
 
+    // Identidad del medio en que está una carpeta: su dispositivo (st_dev) y su sistema de
+    // archivos (f_fsid y f_type de statfs). Una memoria retirada (también con umount -l, que
+    // deja la carpeta en el disco de la computadora) o cambiada por otra da otra identidad.
+    struct Medio {
+        bool presente = false;
+        quint64 dispositivo = 0;
+        quint64 sistema = 0;
+        qint64 tipo = 0;
+        bool operator==(const Medio &) const = default;
+    };
+    static Medio medio(const QString &carpeta);
+    // Fuerza al medio de la carpeta todo lo escrito en él (syncfs). ErrorBase si falla.
+    static void sincroniza(const QString &carpeta);
+
     // Pone letras: los dos primeros removibles son a y b; los demás siguen desde la c.
     static QList<Unidad> asignaLetras(QList<Unidad> unidades);
     // ¿La carpeta es de un medio removible (bajo /media, /run/media o /mnt)?
@@ -82,6 +96,8 @@ public:
     void llenaTras(QChar letra, qint64 bytes);
     // Cada copia que se escriba desde ahora quedará con un byte cambiado.
     void danaCopias(bool danar = true) { m_danar = danar; }
+    // El medio se retira (retiraMedio) en cuanto termina la copia número `copias` a la unidad.
+    void retiraTras(QChar letra, int copias);
 
     QList<Unidad> unidades() override;
     qint64 espacioLibre(QChar letra) override;
@@ -97,6 +113,7 @@ private:
         bool conMedio = true;
         bool protegida = false;
         qint64 cupo = -1;   // bytes que aún caben de verdad; -1 sin límite propio
+        int retirarTras = -1;   // copias que faltan para retirar el medio; -1 nunca
     };
     Simulada *busca(QChar letra);
     Simulada *propietaria(const QString &ruta);

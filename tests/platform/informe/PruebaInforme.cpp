@@ -399,20 +399,46 @@ private slots:
         // Un directorio que no existe es un error, dicho en español.
         QVERIFY(escribePdf(d, dir.filePath(QStringLiteral("no/existe.pdf"))).startsWith(QStringLiteral("No se pudo escribir")));
 
-        // En un disco que se llena, el PDF anterior queda como estaba y no queda ningún temporal.
-        DiscoPequeno disco(1024);
+    }
+
+    // En un disco que se llena, el PDF anterior queda como estaba y no queda ningún temporal:
+    // también cuando el disco acepta sólo una parte del PDF sin dar error (escritura corta).
+    void pdfEnDiscoLleno_data()
+    {
+        QTest::addColumn<int>("libres");    // bytes que se dejan libres tras el primer PDF; -1 no se llena
+        QTest::addColumn<int>("renglones"); // del segundo PDF
+        QTest::newRow("sin espacio") << 2048 << 60;
+        QTest::newRow("escritura corta") << -1 << 4000;
+    }
+    void pdfEnDiscoLleno()
+    {
+        QFETCH(int, libres);
+        QFETCH(int, renglones);
+        Entorno e;
+        const auto documento = [](int n) {
+            Consulta q;
+            llena(q, n);
+            Reporte r(QStringLiteral("Prueba"));
+            r.banda(TipoBanda::Detalle, 10).datos(q).campo(0, 0, 50, q, QStringLiteral("texto"));
+            return r.maqueta();
+        };
+        DiscoPequeno disco(64);
         if (!disco.valido())
             QSKIP("no se puede montar un disco pequeño (hace falta ser root)");
         const QString enDisco = disco.ruta() + QStringLiteral("/prueba.pdf");
-        QCOMPARE(escribePdf(d, enDisco), QString());
+        QCOMPARE(escribePdf(documento(60), enDisco), QString());
         const QByteArray anterior = [&] { QFile f(enDisco); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-        disco.llena(2048);
-        const QString error = escribePdf(d, enDisco);
+        QStringList quedan{QStringLiteral("prueba.pdf")};
+        if (libres >= 0) {
+            disco.llena(libres);
+            quedan.prepend(QStringLiteral(".relleno"));
+        }
+        const QString error = escribePdf(documento(renglones), enDisco);
         QVERIFY2(error.startsWith(QStringLiteral("No se pudo escribir")) && error.contains(QStringLiteral("espacio")), qPrintable(error));
         QFile f(enDisco);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), anterior);
-        QCOMPARE(QDir(disco.ruta()).entryList(QDir::Files | QDir::Hidden), (QStringList{QStringLiteral(".relleno"), QStringLiteral("prueba.pdf")}));
+        QCOMPARE(QDir(disco.ruta()).entryList(QDir::Files | QDir::Hidden), quedan);
     }
 
     void vistaPreviaModalDibujaLasPaginas()
