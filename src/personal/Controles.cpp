@@ -1,4 +1,5 @@
 #include "personal/Controles.h"
+#include "shell/Teclado.h"
 #include "platform/Consulta.h"
 #include "platform/Edits.h"
 #include "shell/Comunes.h"
@@ -71,7 +72,7 @@ ListaConfirmada::ListaConfirmada(QWidget *parent) : QComboBox(parent)
 {
     connect(this, &QComboBox::activated, this, [this] {
         m_pendiente = true;
-        if (!m_hojeando)
+        if (!m_hojeando && !property(Teclado::kHojeando).toBool())
             confirma();
     });
 }

@@ -203,7 +203,9 @@ protected:
         const int hallado = busca(lista);
         if (hallado >= 0 && hallado != lista->currentIndex()) {
             lista->setCurrentIndex(hallado);
+            lista->setProperty(kHojeando, true);
             emit lista->activated(hallado);
+            lista->setProperty(kHojeando, false);
         }
         return true;
     }

@@ -31,6 +31,10 @@ QList<QWidget *> recorrido(QWidget *ventana);
 // false si la ventana no tiene controles a los que llegar.
 bool avanza(QWidget *ventana, bool adelante);
 
+// Propiedad que vale true en una lista mientras la búsqueda al teclear la mueve (emite
+// activated): es hojear, como con las flechas, no elegir.
+inline constexpr char kHojeando[] = "hojeando";
+
 // Foco en el primer campo de captura de la ventana (no en un botón ni en una opción): cuando
 // la ventana cambia lo que muestra, el usuario sigue desde ahí y el lector lo anuncia.
 void enfocaPrimero(QWidget *ventana);
