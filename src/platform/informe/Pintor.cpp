@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
+#include <QCoreApplication>
+#include <QToolButton>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QToolBar>
@@ -191,6 +193,18 @@ void previsualiza(const Documento &documento, QWidget *padre)
             if (!error.isEmpty())
                 dialogos().mensaje(error, Dialogos::Icono::Error);
         });
+        // Sin ratón: Ctrl+P imprime y Ctrl+S guarda el PDF (lo dicen sus avisos), y Tab recorre
+        // los botones de la barra además del acercamiento y la página; Escape cierra.
+        guardar->setShortcut(QKeySequence::Save);
+        const QString imprimir = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        for (QAction *a : barra->actions()) {
+            if (a->text() == imprimir)
+                a->setShortcut(QKeySequence::Print);
+            if (!a->shortcut().isEmpty())
+                a->setToolTip(QStringLiteral("%1 (%2)").arg(a->text().remove(u'&'), a->shortcut().toString(QKeySequence::NativeText)));
+        }
+        for (QToolButton *b : barra->findChildren<QToolButton *>())
+            b->setFocusPolicy(Qt::StrongFocus);
     }
     vista.resize(900, 1000);
     vista.exec();

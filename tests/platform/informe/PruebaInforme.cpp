@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <QToolBar>
 
 using namespace Informe;
 
@@ -453,6 +455,14 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto *dlg = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
             vista = dlg && dlg->windowTitle() == u"Vista" && dlg->findChild<QAction *>(QStringLiteral("GuardaPdf"));
+            // Desde el teclado: Ctrl+S guarda, Ctrl+P imprime y cada botón de la barra toma el foco.
+            QStringList atajos;
+            for (QAction *a : dlg ? dlg->findChild<QToolBar *>()->actions() : QList<QAction *>())
+                if (!a->shortcut().isEmpty() && a->toolTip().contains(a->shortcut().toString(QKeySequence::NativeText)))
+                    atajos << a->shortcut().toString();
+            vista = vista && atajos.contains(QStringLiteral("Ctrl+S")) && atajos.contains(QStringLiteral("Ctrl+P"));
+            for (QToolButton *b : dlg ? dlg->findChildren<QToolButton *>() : QList<QToolButton *>())
+                vista = vista && (b->focusPolicy() & Qt::TabFocus);
             if (auto *w = dlg ? dlg->findChild<QPrintPreviewWidget *>() : nullptr)
                 paginas = w->pageCount();
             if (dlg)
