@@ -71,9 +71,9 @@ TW_GenDsk::TW_GenDsk(QWidget *parent)
     Btn_Respaldar = boton("Btn_Respaldar", QStringLiteral("Respaldar"), QRect(52, 49, 85, 25), this);
     Btn_Cerrar = boton("Btn_Cerrar", QStringLiteral("&Cancelar"), QRect(145, 49, 85, 25), this);
 
-    connect(DriveComboBox1, &QComboBox::activated, this, &TW_GenDsk::DriveComboBox1Change);
-    connect(Btn_Respaldar, &QPushButton::clicked, this, &TW_GenDsk::Btn_RespaldarClick);
-    connect(Btn_Cerrar, &QPushButton::clicked, this, &TW_GenDsk::Btn_CerrarClick);
+    connect(DriveComboBox1, &QComboBox::activated, this, [this](int i) { ejecutaProtegido([&] { DriveComboBox1Change(i); }); });
+    connect(Btn_Respaldar, &QPushButton::clicked, this, [this] { ejecutaProtegido([this] { Btn_RespaldarClick(); }); });
+    connect(Btn_Cerrar, &QPushButton::clicked, this, [this] { ejecutaProtegido([this] { Btn_CerrarClick(); }); });
     Teclado::prepara(this);
     Inicia();
 }

@@ -78,7 +78,7 @@ TW_Recupera::TW_Recupera(QWidget *parent) : QDialog(parent)
     setTabOrder(Btn_Recuperar, Btn_Cerrar);
     setTabOrder(Btn_Cerrar, Memo1);
 
-    connect(DriveComboBox1, &QComboBox::activated, this, &TW_Recupera::DriveComboBox1Change);
+    connect(DriveComboBox1, &QComboBox::activated, this, [this](int i) { ejecutaProtegido([&] { DriveComboBox1Change(i); }); });
     connect(Btn_Verificar, &QPushButton::clicked, this, [this] { ejecutaProtegido([this] { Btn_VerificarClick(); }); });
     connect(Btn_Recuperar, &QPushButton::clicked, this, [this] { ejecutaProtegido([this] { Btn_RecuperarClick(); }); });
     connect(Btn_Cerrar, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,4 +1,5 @@
 #include "review/U_incon.h"
+#include "platform/Errores.h"
 #include "review/Revision.h"
 #include "shell/Arranque.h"
 #include "shell/Fabrica.h"
@@ -88,7 +89,7 @@ TW_Incon::TW_Incon(QWidget *parent) : QDialog(parent)
     raiz->addWidget(Memo1, 1);
 
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Memo1, &QTextBrowser::anchorClicked, this, [this](const QUrl &u) { Sigue_Renglon(u.path().toInt()); });
+    connect(Memo1, &QTextBrowser::anchorClicked, this, [this](const QUrl &u) { ejecutaProtegido([&] { Sigue_Renglon(u.path().toInt()); }); });
     Teclado::prepara(this);
     g_incon = this;
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include <QApplication>
 
-// Aplicación con el diálogo de error del programa: un error de la base de datos que ningún
-// manejador atrapó se muestra en español y la acción se detiene, sin cerrar el programa.
+// Aplicación del programa: un error que ningún manejador atrapó (un defecto: cada manejador
+// pasa por ejecutaProtegido) se registra, se muestra en español y el programa termina.
 class Aplicacion : public QApplication {
 public:
     Aplicacion(int &argc, char **argv);
