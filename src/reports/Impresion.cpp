@@ -25,7 +25,11 @@ bool cerrada()
 {
     Consulta q;
     q.abre(QStringLiteral("Select Cerrar From General"));
-    return q.campo(0).texto() == u"S";
+    return cerrada(q.campo(0).texto());
 }
+
+bool cerrada(const QString &cerrar) { return cerrar == u"S"; }
+
+QString leyenda(bool cerrada) { return cerrada ? QStringLiteral("TALVERO") : QStringLiteral("BORRADOR"); }
 
 } // namespace Impresion

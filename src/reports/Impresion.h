@@ -21,8 +21,12 @@ QString nombreSql(Orden orden, const QString &tabla = {});   // `tabla`: alias d
 QString solicitanteSql(Orden orden, const QString &columna);
 
 // ¿La última revisión antes de imprimir cerró la solicitud (General.Cerrar = "S")? Si no,
-// lo impreso es un borrador.
+// lo impreso es un borrador. La primera lee la base; la segunda decide sobre el valor de
+// Cerrar que trae la consulta de un reporte.
 bool cerrada();
+bool cerrada(const QString &cerrar);
+// Leyenda del encabezado: "TALVERO" en la solicitud cerrada, "BORRADOR" si no.
+QString leyenda(bool cerrada);
 
 // Documento de un reporte recién creado, que se cierra en cuanto lo maqueta.
 template <class Ventana_> Informe::Documento documento()

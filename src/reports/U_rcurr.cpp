@@ -107,7 +107,7 @@ void TR_Curriculum::Muestra() { Informe::previsualiza(Documento(), this); }
 
 QString TR_Curriculum::QRLabel95Print(const QString &cerrar)
 {
-    return cerrar == u"S" ? QStringLiteral("TALVERO") : QStringLiteral("BORRADOR");
+    return Impresion::leyenda(Impresion::cerrada(cerrar));
 }
 
 QString TR_Curriculum::QRDBT_nivelPrint(const QString &nivel)

@@ -132,7 +132,7 @@ void TR_DatAcad::Arma()
     auto &enc = r.banda(TipoBanda::EncabezadoPagina, 37).llamada(QStringLiteral("Encabezado"));
     enc.texto(60, 0, QStringLiteral("BORRADOR"), ancho - 60).alinea(Qt::AlignRight).negrita().tamano(28).llamado(QStringLiteral("QRL_Borrador"))
         .alImprimir([this](const QString &) {
-            return Q_Gral.campo(QStringLiteral("Cerrar")).texto() == u"S" ? QStringLiteral("TALVERO") : QStringLiteral("BORRADOR");
+            return Impresion::leyenda(Impresion::cerrada(Q_Gral.campo(QStringLiteral("Cerrar")).texto()));
         });
     enc.campo(0, 7, 110, Q_Becario, QStringLiteral("NOMBRE")).tamano(8).llamado(QStringLiteral("Becario"));
     enc.linea(0, 12, ancho, 12).grueso(0.3);

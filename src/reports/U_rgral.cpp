@@ -225,10 +225,10 @@ void TR_DatGrales::Arma()
             .llamado(QStringLiteral("Programa%1").arg(i + 1));
     det.imagen(ancho / 2 - 10, 1, 20, 20, emblema()).llamado(QStringLiteral("Emblema"));
     // Leyenda de borrador: decide General.Cerrar, leído con el programa.
-    auto cerrada = [this] { return Q_Prog2.campo(QStringLiteral("cerrar")).texto() == u"S"; };
+    auto cerrada = [this] { return Impresion::cerrada(Q_Prog2.campo(QStringLiteral("cerrar")).texto()); };
     det.texto(ancho / 2 + 14, 1, QStringLiteral("BORRADOR"), ancho / 2 - 16)
         .alinea(Qt::AlignRight).negrita().tamano(26).colorTexto(QColor(190, 190, 190)).llamado(QStringLiteral("L_Borrador"))
-        .alImprimir([cerrada](const QString &) { return cerrada() ? QStringLiteral("TALVERO") : QStringLiteral("BORRADOR"); });
+        .alImprimir([cerrada](const QString &) { return Impresion::leyenda(cerrada()); });
 
     // Título, con la fecha y la hora de impresión a la derecha.
     det.texto(0, 24, QStringLiteral("Datos Generales"), ancho).alinea(Qt::AlignHCenter).negrita().tamano(16).llamado(QStringLiteral("Titulo"));
