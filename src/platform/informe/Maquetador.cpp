@@ -149,7 +149,22 @@ public:
     Documento ejecuta();
 
 private:
+    // Lo que da cada elemento de una banda antes de correr lo que está debajo: sus piezas,
+    // dónde empieza, dónde acabaría sin crecer y cuánto creció.
+    struct Medido {
+        QList<Pieza> piezas;
+        double arriba = 0, abajoNominal = 0, crecimiento = 0;
+        bool divisible = false;   // creció en renglones que se pueden repartir entre hojas
+    };
     Instancia instancia(const Banda &b);
+    Medido mide(const Elemento &e, double x0);
+    Medido mideTexto(const Elemento &e, double x0);
+    Medido mideTextoRico(const Elemento &e, double x0) const;
+    static Medido mideFigura(const Elemento &e, double x0);
+    // Cuánto baja lo que empieza en `y`: lo que creció encima, más lo que eso mismo bajó; de dos
+    // elementos lado a lado cuenta el que más empuja, no la suma.
+    static double corrimiento(const std::vector<Medido> &medidos, double y);
+    static Pieza corrida(Pieza p, const Elemento &e, const Medido &m, const std::vector<Medido> &medidos);
     void textoEnPiezas(const Elemento &e, const QString &s, double x, double y, Instancia &in, double &altoFinal);
     void abrePagina();
     void cierraPagina();
@@ -220,133 +235,153 @@ void Maquetador::textoEnPiezas(const Elemento &e, const QString &s, double x, do
     }
 }
 
+Maquetador::Medido Maquetador::mideTexto(const Elemento &e, double x0)
+{
+    QString s;
+    if (e.clase == Clase::Texto)
+        s = e.valor ? e.valor() : e.texto;
+    else if (e.clase == Clase::Fecha)
+        s = e.texto + m_fecha;
+    else if (e.clase == Clase::Hora)
+        s = e.texto + m_hora;
+    else
+        s = e.texto + QString::number(m_doc.paginas.size());
+    if (e.manejador)
+        s = e.manejador(s);
+    Medido m;
+    m.arriba = e.caja.top();
+    Instancia tmp;
+    double altoFinal = 0;
+    textoEnPiezas(e, s, x0 + e.caja.left(), e.caja.top(), tmp, altoFinal);
+    const double nominal = e.caja.height() > 0 ? e.caja.height() : aMm(QFontMetricsF(e.fuente.qfont()).height());
+    m.abajoNominal = e.caja.top() + nominal;
+    m.crecimiento = e.creciente ? std::max(0.0, altoFinal - nominal) : 0;
+    m.divisible = e.creciente;
+    if (e.enmarcado) {
+        Pieza marco;
+        marco.p.tipo = Primitiva::Tipo::Rectangulo;
+        marco.p.origen = e.nombre;
+        marco.p.caja = QRectF(x0 + e.caja.left(), e.caja.top(), e.caja.width(), altoFinal);
+        marco.p.grosor = e.grosor;
+        marco.divisible = true;
+        tmp.piezas.prepend(marco);
+    }
+    m.piezas = tmp.piezas;
+    return m;
+}
+
+Maquetador::Medido Maquetador::mideTextoRico(const Elemento &e, double x0) const
+{
+    QTextDocument d;
+    d.setDefaultFont(e.fuente.qfont());
+    d.setDocumentMargin(0);
+    d.setHtml(e.texto);
+    d.setTextWidth(e.caja.width() * kUnidadesPorMm);
+    const double alto = aMm(d.documentLayout()->documentSize().height());
+    Pieza p;
+    p.p.tipo = Primitiva::Tipo::TextoRico;
+    p.p.texto = e.texto;
+    p.p.origen = e.nombre;
+    p.p.fuente = e.fuente;
+    p.p.caja = QRectF(x0 + e.caja.left(), e.caja.top(), e.caja.width(), alto);
+    p.p.base = e.caja.top();
+    Medido m;
+    m.piezas << p;
+    m.arriba = e.caja.top();
+    m.abajoNominal = e.caja.top() + std::max(0.0, e.caja.height());
+    m.crecimiento = std::max(0.0, alto - std::max(0.0, e.caja.height()));
+    return m;
+}
+
+Maquetador::Medido Maquetador::mideFigura(const Elemento &e, double x0)
+{
+    Pieza p;
+    p.p.tipo = e.clase == Clase::Linea ? Primitiva::Tipo::Linea : e.clase == Clase::Rectangulo ? Primitiva::Tipo::Rectangulo
+                                                                                               : Primitiva::Tipo::Imagen;
+    p.p.origen = e.nombre;
+    p.p.caja = e.caja.translated(x0, 0);
+    p.p.grosor = e.grosor;
+    p.p.color = e.color;
+    p.p.relleno = e.relleno;
+    p.p.dibujo = e.dibujo;
+    p.reserva = e.junta;
+    Medido m;
+    m.piezas << p;
+    m.arriba = e.caja.top();
+    m.abajoNominal = e.caja.bottom();
+    return m;
+}
+
+Maquetador::Medido Maquetador::mide(const Elemento &e, double x0)
+{
+    switch (e.clase) {
+    case Clase::Texto:
+    case Clase::Fecha:
+    case Clase::Hora:
+    case Clase::Pagina:
+        return mideTexto(e, x0);
+    case Clase::TextoRico:
+        return mideTextoRico(e, x0);
+    case Clase::Linea:
+    case Clase::Rectangulo:
+    case Clase::Imagen:
+        break;
+    }
+    return mideFigura(e, x0);
+}
+
+double Maquetador::corrimiento(const std::vector<Medido> &medidos, double y)
+{
+    double c = 0;
+    for (const Medido &m : medidos)
+        if (m.crecimiento > 0 && m.abajoNominal <= y + kEps && m.arriba < m.abajoNominal)
+            c = std::max(c, corrimiento(medidos, m.arriba) + m.crecimiento);
+    return c;
+}
+
+Pieza Maquetador::corrida(Pieza p, const Elemento &e, const Medido &m, const std::vector<Medido> &medidos)
+{
+    if (e.clase != Clase::Linea && e.clase != Clase::Rectangulo) {
+        const double c = corrimiento(medidos, m.arriba);
+        p.p.caja.translate(0, c);
+        p.p.base += c;
+        return p;
+    }
+    // Una figura que abarca texto que crece se estira con él.
+    QRectF k = p.p.caja;
+    const double c1 = corrimiento(medidos, std::min(k.top(), k.bottom()));
+    const double c2 = corrimiento(medidos, std::max(k.top(), k.bottom()));
+    if (k.top() <= k.bottom()) {
+        k.setTop(k.top() + c1);
+        k.setBottom(k.bottom() + c2);
+    } else {
+        k.setBottom(k.bottom() + c1);
+        k.setTop(k.top() + c2);
+    }
+    // Lo que mantiene junto un bloque crece con él pero no se corta.
+    p.divisible = !p.reserva && c2 > c1;
+    p.p.caja = k;
+    return p;
+}
+
 Instancia Maquetador::instancia(const Banda &b)
 {
-    Instancia in;
+    // Primero el contenido de cada elemento y cuánto crece; luego el corrimiento de lo de abajo.
     const double x0 = m_r.margenes.left();
     const auto &els = b.elementos();
-    // Primero el contenido de cada elemento y cuánto crece; luego el corrimiento de lo de abajo.
-    struct Hecho {
-        QList<Pieza> piezas;
-        double arriba, abajoNominal, crecimiento;
-    };
-    std::vector<Hecho> hechos;
-    hechos.reserve(els.size());
+    std::vector<Medido> medidos;
+    medidos.reserve(els.size());
+    Instancia in;
     for (const Elemento &e : els) {
-        Hecho h{{}, e.caja.top(), e.caja.bottom(), 0};
-        Instancia tmp;
-        switch (e.clase) {
-        case Clase::Texto:
-        case Clase::Fecha:
-        case Clase::Hora:
-        case Clase::Pagina: {
-            QString s;
-            if (e.clase == Clase::Texto)
-                s = e.valor ? e.valor() : e.texto;
-            else if (e.clase == Clase::Fecha)
-                s = e.texto + m_fecha;
-            else if (e.clase == Clase::Hora)
-                s = e.texto + m_hora;
-            else
-                s = e.texto + QString::number(m_doc.paginas.size());
-            if (e.manejador)
-                s = e.manejador(s);
-            double altoFinal = 0;
-            textoEnPiezas(e, s, x0 + e.caja.left(), e.caja.top(), tmp, altoFinal);
-            const double nominal = e.caja.height() > 0 ? e.caja.height() : aMm(QFontMetricsF(e.fuente.qfont()).height());
-            h.abajoNominal = e.caja.top() + nominal;
-            h.crecimiento = e.creciente ? std::max(0.0, altoFinal - nominal) : 0;
-            if (e.creciente)
-                in.divisible = true;
-            if (e.enmarcado) {
-                Pieza m;
-                m.p.tipo = Primitiva::Tipo::Rectangulo;
-                m.p.origen = e.nombre;
-                m.p.caja = QRectF(x0 + e.caja.left(), e.caja.top(), e.caja.width(), altoFinal);
-                m.p.grosor = e.grosor;
-                m.divisible = true;
-                tmp.piezas.prepend(m);
-            }
-            break;
-        }
-        case Clase::TextoRico: {
-            QTextDocument d;
-            d.setDefaultFont(e.fuente.qfont());
-            d.setDocumentMargin(0);
-            d.setHtml(e.texto);
-            d.setTextWidth(e.caja.width() * kUnidadesPorMm);
-            const double alto = aMm(d.documentLayout()->documentSize().height());
-            Pieza p;
-            p.p.tipo = Primitiva::Tipo::TextoRico;
-            p.p.texto = e.texto;
-            p.p.origen = e.nombre;
-            p.p.fuente = e.fuente;
-            p.p.caja = QRectF(x0 + e.caja.left(), e.caja.top(), e.caja.width(), alto);
-            p.p.base = e.caja.top();
-            tmp.piezas << p;
-            h.abajoNominal = e.caja.top() + std::max(0.0, e.caja.height());
-            h.crecimiento = std::max(0.0, alto - std::max(0.0, e.caja.height()));
-            break;
-        }
-        case Clase::Linea:
-        case Clase::Rectangulo:
-        case Clase::Imagen: {
-            Pieza p;
-            p.p.tipo = e.clase == Clase::Linea ? Primitiva::Tipo::Linea
-                       : e.clase == Clase::Rectangulo ? Primitiva::Tipo::Rectangulo
-                                                      : Primitiva::Tipo::Imagen;
-            p.p.origen = e.nombre;
-            p.p.caja = e.caja.translated(x0, 0);
-            p.p.grosor = e.grosor;
-            p.p.color = e.color;
-            p.p.relleno = e.relleno;
-            p.p.dibujo = e.dibujo;
-            p.reserva = e.junta;
-            tmp.piezas << p;
-            break;
-        }
-        }
-        h.piezas = tmp.piezas;
-        hechos.push_back(std::move(h));
+        medidos.push_back(mide(e, x0));
+        in.divisible = in.divisible || medidos.back().divisible;
     }
-    // Lo que empieza debajo de un elemento que creció baja lo que él creció más lo que él
-    // mismo bajó; de dos elementos lado a lado cuenta el que más empuja, no la suma.
-    std::function<double(double)> corrimiento = [&](double y) {
-        double c = 0;
-        for (const Hecho &h : hechos)
-            if (h.crecimiento > 0 && h.abajoNominal <= y + kEps && h.arriba < h.abajoNominal)
-                c = std::max(c, corrimiento(h.arriba) + h.crecimiento);
-        return c;
-    };
-    double alto = b.alto() + corrimiento(b.alto());
-    for (size_t i = 0; i < hechos.size(); ++i) {
-        const Elemento &e = els.at(i);
-        const double c = corrimiento(hechos[i].arriba);
-        for (Pieza p : hechos[i].piezas) {
-            const bool figura = e.clase == Clase::Linea || e.clase == Clase::Rectangulo;
-            if (figura) {
-                // Una figura que abarca texto que crece se estira con él.
-                QRectF k = p.p.caja;
-                const double c1 = corrimiento(std::min(k.top(), k.bottom()));
-                const double c2 = corrimiento(std::max(k.top(), k.bottom()));
-                if (k.top() <= k.bottom()) {
-                    k.setTop(k.top() + c1);
-                    k.setBottom(k.bottom() + c2);
-                } else {
-                    k.setBottom(k.bottom() + c1);
-                    k.setTop(k.top() + c2);
-                }
-                // Lo que mantiene junto un bloque crece con él pero no se corta.
-                p.divisible = !p.reserva && c2 > c1;
-                p.p.caja = k;
-            } else {
-                p.p.caja.translate(0, c);
-                p.p.base += c;
-            }
-            alto = std::max(alto, p.abajo());
-            in.piezas << p;
+    double alto = b.alto() + corrimiento(medidos, b.alto());
+    for (size_t i = 0; i < medidos.size(); ++i)
+        for (const Pieza &p : medidos[i].piezas) {
+            in.piezas << corrida(p, els.at(i), medidos[i], medidos);
+            alto = std::max(alto, in.piezas.constLast().abajo());
         }
-    }
     in.alto = alto;
     return in;
 }
