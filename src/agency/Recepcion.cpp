@@ -2,6 +2,7 @@
 #include "admin/Entrega.h"
 #include "agency/Destino.h"
 #include "agency/EsquemaAgencia.h"
+#include "agency/Trabajos.h"
 #include "platform/Consulta.h"
 #include "platform/Esquema.h"
 #include "reports/Impresion.h"
@@ -203,8 +204,9 @@ std::optional<Recibo> yaRecibida(QSqlDatabase &destino, const QString &huella)
     return Recibo{Resultado::YaRecibida, q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()};
 }
 
-QString linea(const QString &carpeta, const Recibo &r)
+QString linea(const QString &ruta, const Recibo &r)
 {
+    const QString carpeta = Trabajos::visible(ruta);
     const QString quien = QStringLiteral("%1, convocatoria %2").arg(r.nombre).arg(r.convocatoria);
     const QString veredicto = r.hallazgos == 0 ? QStringLiteral("sin inconsistencias")
                                                : QStringLiteral("con inconsistencias (%1)").arg(r.hallazgos);

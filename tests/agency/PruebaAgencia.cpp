@@ -66,8 +66,8 @@ class PruebaAgencia : public QObject {
     {
         const QStringList partes = corrida.split(u'|');
         QStringList r{QStringLiteral("recibe")};
-        for (const QString &n : partes.at(0).split(u' '))
-            r << carpeta(n);
+        for (QString n : partes.at(0).split(u' '))
+            r << carpeta(n.replace(QStringLiteral("\\n"), QStringLiteral("\n")).replace(QStringLiteral("\\e"), QStringLiteral("\x1b")));
         return r << QStringLiteral("--destino") << m_uri << QStringLiteral("--trabajos") << partes.value(1, QStringLiteral("1"));
     }
     // Las huellas guardadas son justo las de esos paquetes y cada uno trae su solicitud entera.
@@ -128,6 +128,8 @@ private slots:
         persona.close();
         copiaCarpeta(carpeta(QStringLiteral("C")), carpeta(QStringLiteral("sinRecibo")));
         QVERIFY(QFile::remove(carpeta(QStringLiteral("sinRecibo")) + QStringLiteral("/entrega.sha256")));
+        // Un nombre que parte renglones y mueve el cursor de la terminal.
+        copiaCarpeta(carpeta(QStringLiteral("B")), carpeta(QStringLiteral("B\n\x1b[2J")));
     }
     void cleanup()
     {
@@ -319,7 +321,9 @@ private slots:
     // solicitud-cli recibe de punta a punta: corridas sucesivas sobre una base nueva.
     void recibe_data()
     {
-        QTest::addColumn<QStringList>("corridas");   // "paquetes separados por blancos|trabajadores"
+        // "paquetes separados por blancos|trabajadores|carpeta donde cae el lector"; en un
+        // nombre, \n y \e son un salto de línea y un ESC.
+        QTest::addColumn<QStringList>("corridas");
         QTest::addColumn<QList<int>>("codigos");
         QTest::addColumn<QStringList>("quedan");
         QTest::addColumn<QString>("ultimaSalida");   // renglón de la última corrida (@X: carpeta X)
@@ -333,6 +337,12 @@ private slots:
                                                << "RECHAZADO @cambiado: ";
         QTest::newRow("dos trabajadores con repetidos") << QStringList{"A B C A2 B A C|2"} << QList<int>{0} << QStringList{"A2", "B", "C"}
                                                         << "RECIBIDO @C: MARÍA ELENA TORRES IBÁÑEZ D'ÓRSAY";
+        QTest::newRow("nombre con salto de línea y escape") << QStringList{"B\\n\\e[2J", "A B\\n\\e[2J|2"} << QList<int>{0, 0} << QStringList{"A", "B\n\x1b[2J"}
+                                                            << "YA RECIBIDO \"@B\\n\\x1b[2J\": MARÍA ELENA TORRES NÚÑEZ";
+        QTest::newRow("un lector que cae") << QStringList{"A B C|1|B"} << QList<int>{1} << QStringList{"A", "C"}
+                                           << "RECHAZADO @B: el lector del paquete terminó de forma anormal (señal 6)";
+        QTest::newRow("un lector que cae, dos trabajadores") << QStringList{"B A C|2|B"} << QList<int>{1} << QStringList{"A", "C"}
+                                                             << "RECHAZADO @B: el lector del paquete terminó de forma anormal";
     }
     void recibe()
     {
@@ -343,8 +353,13 @@ private slots:
         baseNueva();
         SalidaCli s;
         for (qsizetype i = 0; i < corridas.size(); ++i) {
+            const QStringList partes = corridas.at(i).split(u'|');
+            qputenv("SOLICITUD_PRUEBA_ABORTA", partes.value(2).toUtf8());
             s = corre(argumentos(corridas.at(i)));
+            qunsetenv("SOLICITUD_PRUEBA_ABORTA");
             QVERIFY2(s.codigo == codigos.at(i), qPrintable(s.salida + s.error));
+            // Un renglón por paquete, diga lo que diga su nombre.
+            QCOMPARE(s.salida.count(u'\n'), partes.at(0).count(u' ') + 1);
         }
         QVERIFY2(s.salida.contains(ultimaSalida.replace(QStringLiteral("@"), m_paquetes.path() + u'/')), qPrintable(s.salida));
         quedanSolo(quedan);
