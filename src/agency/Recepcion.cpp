@@ -123,6 +123,12 @@ Solicitante leeSolicitante()
     return s;
 }
 
+// Hora de recepción como se muestra (la zona de la sesión, la del servidor).
+const QString kHora = QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS')");
+// Candado de la base para las recepciones de una misma CURP y convocatoria (la segunda llave
+// sale de ellas): la que toma el id mayor es la última en confirmarse.
+constexpr int kCandadoSolicitante = 2004180002;
+
 Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado &rev, QSqlDatabase &destino)
 {
     Recibo r;
@@ -134,44 +140,40 @@ Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado
                                rev.sinInconsistencias ? QStringLiteral("sin inconsistencias") : QStringLiteral("con inconsistencias"),
                                rev.hallazgos, p.huella, p.entregado.toUTC().toString(Qt::ISODateWithMs),
                                QDir::cleanPath(QDir(p.carpeta).absolutePath())};
-    const QString insertar = QStringLiteral("INSERT INTO solicitudes AS s (convocatoria, nombre, rfc, curp, veredicto, hallazgos, "
-                                            "huella, entregada, origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?::timestamptz, ?) ");
-    // Con CURP, la entrega más reciente (por la hora de su recibo; a la misma hora decide la
-    // huella) sustituye a la anterior; sin CURP, sólo se evita la misma huella dos veces.
-    const QString sql = s.curp.isEmpty()
-        ? insertar + QStringLiteral("ON CONFLICT (huella) DO NOTHING RETURNING id, false")
-        : insertar + QStringLiteral("ON CONFLICT (convocatoria, curp) DO UPDATE SET nombre = EXCLUDED.nombre, rfc = EXCLUDED.rfc, "
-                                    "veredicto = EXCLUDED.veredicto, hallazgos = EXCLUDED.hallazgos, huella = EXCLUDED.huella, "
-                                    "entregada = EXCLUDED.entregada, origen = EXCLUDED.origen, recibida = now() "
-                                    "WHERE (s.entregada, s.huella) < (EXCLUDED.entregada, EXCLUDED.huella) "
-                                    "RETURNING id, xmax::text <> '0'");
     if (!destino.transaction())
         Destino::lanza(destino, kTransaccion, destino.lastError());
     try {
-        QSqlQuery q = ejecuta(destino, sql, valores);
+        if (!s.curp.isEmpty())
+            ejecuta(destino, QStringLiteral("SELECT pg_advisory_xact_lock(%1, hashtext(?::text || '/' || ?::text))").arg(kCandadoSolicitante),
+                    {s.convocatoria, s.curp});
+        QSqlQuery q = ejecuta(destino, QStringLiteral("INSERT INTO solicitudes (convocatoria, nombre, rfc, curp, veredicto, hallazgos, "
+                                                      "huella, entregada, origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?::timestamptz, ?) "
+                                                      "ON CONFLICT (huella) DO NOTHING RETURNING id"),
+                              valores);
         if (!q.next()) {
-            // Nada se escribió: o ya estaba esta huella, o hay una entrega más reciente.
+            // La misma huella ya estaba (confirmada: ON CONFLICT espera a la otra transacción).
             destino.rollback();
             if (const auto ya = yaRecibida(destino, p.huella))
                 return *ya;
-            r.resultado = Resultado::HayMasReciente;
-            return r;
+            throw Destino::ErrorCarrera(QStringLiteral("La base de la agencia estuvo ocupada con el mismo paquete (%1).").arg(kTransaccion));
         }
         const qint64 id = q.value(0).toLongLong();
-        const bool reemplaza = q.value(1).toBool();
-        QList<Parte> borrar, insertar;
-        for (const Esquema::Tabla *t : EsquemaAgencia::tablasSolicitud()) {
-            borrar << Parte{QStringLiteral("DELETE FROM %1 WHERE solicitud = ?").arg(EsquemaAgencia::nombre(t->nombre)), {id}};
-            insertar += filasDe(*t, id);
+        if (!s.curp.isEmpty()) {
+            QSqlQuery anterior = ejecuta(destino, QStringLiteral("SELECT origen, %1 FROM solicitudes WHERE convocatoria = ? AND curp = ? "
+                                                                 "AND id < ? ORDER BY id DESC LIMIT 1").arg(kHora.arg(QStringLiteral("recibida"))),
+                                         {s.convocatoria, s.curp, id});
+            if (anterior.next()) {
+                r.resultado = Resultado::Reemplaza;
+                r.otraOrigen = anterior.value(0).toString();
+                r.otraRecibida = anterior.value(1).toString();
+            }
         }
-        // Lo de la entrega anterior se borra en una sentencia antes de escribir lo nuevo, que
-        // repite sus llaves.
-        if (reemplaza)
-            ejecutaJuntas(destino, borrar);
+        QList<Parte> insertar;
+        for (const Esquema::Tabla *t : EsquemaAgencia::tablasSolicitud())
+            insertar += filasDe(*t, id);
         ejecutaJuntas(destino, insertar);
         if (!destino.commit())
             Destino::lanza(destino, kTransaccion, destino.lastError());
-        r.resultado = reemplaza ? Resultado::Reemplaza : Resultado::Recibida;
         return r;
     } catch (...) {
         destino.rollback();
@@ -197,11 +199,20 @@ Recibo carga(const Paquete &paquete, QSqlDatabase &destino)
 
 std::optional<Recibo> yaRecibida(QSqlDatabase &destino, const QString &huella)
 {
-    QSqlQuery q = ejecuta(destino, QStringLiteral("SELECT convocatoria, nombre, coalesce(curp, ''), hallazgos FROM solicitudes WHERE huella = ?"),
+    QSqlQuery q = ejecuta(destino, QStringLiteral("SELECT s.convocatoria, s.nombre, coalesce(s.curp, ''), s.hallazgos, v.id = s.id, "
+                                                  "v.origen, %1 FROM solicitudes s JOIN solicitudes_vigentes v "
+                                                  "ON v.convocatoria = s.convocatoria AND coalesce(v.curp, v.huella) = coalesce(s.curp, s.huella) "
+                                                  "WHERE s.huella = ?").arg(kHora.arg(QStringLiteral("v.recibida"))),
                           {huella});
     if (!q.next())
         return std::nullopt;
-    return Recibo{Resultado::YaRecibida, q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()};
+    Recibo r{Resultado::YaRecibida, q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(),
+             q.value(4).toBool(), {}, {}};
+    if (!r.vigente) {
+        r.otraOrigen = q.value(5).toString();
+        r.otraRecibida = q.value(6).toString();
+    }
+    return r;
 }
 
 QString linea(const QString &ruta, const Recibo &r)
@@ -210,14 +221,16 @@ QString linea(const QString &ruta, const Recibo &r)
     const QString quien = QStringLiteral("%1, convocatoria %2").arg(r.nombre).arg(r.convocatoria);
     const QString veredicto = r.hallazgos == 0 ? QStringLiteral("sin inconsistencias")
                                                : QStringLiteral("con inconsistencias (%1)").arg(r.hallazgos);
+    const QString otra = QStringLiteral("la de %1 (recibida %2)").arg(Trabajos::visible(r.otraOrigen), r.otraRecibida);
+    const QString vigente = r.curp.isEmpty() ? QString() : QStringLiteral("; es la entrega vigente de la CURP %1").arg(r.curp);
     switch (r.resultado) {
-    case Resultado::Recibida: return QStringLiteral("RECIBIDO %1: %2, %3").arg(carpeta, quien, veredicto);
+    case Resultado::Recibida: return QStringLiteral("RECIBIDO %1: %2, %3%4").arg(carpeta, quien, veredicto, vigente);
     case Resultado::Reemplaza:
-        return QStringLiteral("RECIBIDO %1: %2, %3; reemplaza la entrega anterior de la CURP %4").arg(carpeta, quien, veredicto, r.curp);
-    case Resultado::YaRecibida: return QStringLiteral("YA RECIBIDO %1: %2").arg(carpeta, quien);
-    case Resultado::HayMasReciente:
-        return QStringLiteral("ANTERIOR %1: %2; ya se recibió una entrega más reciente de la CURP %3, ésta no se cargó")
-            .arg(carpeta, quien, r.curp);
+        return QStringLiteral("RECIBIDO %1: %2, %3%4 en lugar de %5, que se conserva").arg(carpeta, quien, veredicto, vigente, otra);
+    case Resultado::YaRecibida:
+        if (!r.vigente)
+            return QStringLiteral("YA RECIBIDO %1: %2; no es la entrega vigente de la CURP %3: lo es %4").arg(carpeta, quien, r.curp, otra);
+        return QStringLiteral("YA RECIBIDO %1: %2%3").arg(carpeta, quien, vigente);
     }
     return {};
 }
