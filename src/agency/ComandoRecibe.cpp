@@ -46,6 +46,9 @@ Trabajos::Respuesta recibeCarpeta(const QString &carpeta, QSqlDatabase &db)
         if (!aborta.isEmpty() && QFileInfo(carpeta).fileName() == aborta)
             std::abort();
         return {C::Recibido, Recepcion::linea(carpeta, Recepcion::carga(datos, db))};
+    } catch (const Destino::ErrorContenido &e) {
+        // Lo que trae el paquete no cabe en la base: es el paquete, no el servidor.
+        return {C::Rechazado, QStringLiteral("RECHAZADO %1: %2").arg(nombre, e.mensaje())};
     } catch (const ErrorBase &e) {
         if (!conectada(db))
             return {C::Fatal, QStringLiteral("Se perdió la conexión con la base de la agencia; %1 no se recibió.").arg(nombre)};

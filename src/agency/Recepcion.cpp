@@ -36,7 +36,7 @@ QVariant valorPg(const Esquema::Columna &c, const QVariant &v)
         return v;
     const QDate d = QDate::fromString(v.toString(), QStringLiteral("dd/MM/yyyy"));
     if (!d.isValid())
-        throw ErrorBase(QStringLiteral("La columna %1 trae «%2», que no es una fecha.").arg(QLatin1String(c.nombre), v.toString()));
+        throw Destino::ErrorContenido(QStringLiteral("la columna %1 trae «%2», que no es una fecha").arg(QLatin1String(c.nombre), v.toString()));
     return d;
 }
 
@@ -116,6 +116,11 @@ Solicitante leeSolicitante()
     Consulta q(QStringLiteral("Select %1 nombre, RFC, Curp From Persona Where Tipo='SOL'")
                    .arg(Impresion::nombreSql(Impresion::Orden::NombrePrimero)));
     q.abre();
+    // Sin el renglón del solicitante no hay a quién atribuir la solicitud; con dos, no se sabe
+    // cuál es (la entrega del programa lleva uno).
+    if (q.cuenta() != 1)
+        throw Destino::ErrorContenido(q.cuenta() == 0 ? QStringLiteral("el paquete no trae los datos del solicitante (el renglón de Persona con Tipo SOL)")
+                                                      : QStringLiteral("el paquete trae %1 renglones de Persona con Tipo SOL, en lugar de uno").arg(q.cuenta()));
     // Como se imprime, sin los blancos que deja una parte vacía.
     s.nombre = q.campo(0).texto().simplified();
     s.rfc = q.campo(1).texto().trimmed();

@@ -150,6 +150,11 @@ private slots:
         QVERIFY(QFile::remove(carpeta(QStringLiteral("sinRecibo")) + QStringLiteral("/entrega.sha256")));
         // Un nombre que parte renglones y mueve el cursor de la terminal.
         copiaCarpeta(carpeta(QStringLiteral("B")), carpeta(QStringLiteral("B\n\x1b[2J")));
+        // Íntegros, pero con lo que la base de la agencia no puede guardar.
+        Entorno::sql(QStringLiteral("Update Persona Set Curp='TORM750305MJCRLR03', RFC=NULL Where Tipo='SOL'"));
+        Paquetes::entrega(carpeta(QStringLiteral("sinRFC")), hora);
+        Entorno::sql(QStringLiteral("Delete From Persona Where Tipo='SOL'"));
+        Paquetes::entrega(carpeta(QStringLiteral("sinSolicitante")), hora);
     }
     void cleanup()
     {
@@ -373,6 +378,10 @@ private slots:
                                                         << "RECIBIDO @C: MARÍA ELENA TORRES IBÁÑEZ D'ÓRSAY";
         QTest::newRow("nombre con salto de línea y escape") << QStringList{"B\\n\\e[2J", "A B\\n\\e[2J|2"} << QList<int>{0, 0} << QStringList{"A", "B\n\x1b[2J"}
                                                             << "YA RECIBIDO \"@B\\n\\x1b[2J\": MARÍA ELENA TORRES NÚÑEZ";
+        QTest::newRow("sin RFC") << QStringList{"sinRFC C|2"} << QList<int>{1} << QStringList{"C"}
+                                 << "RECHAZADO @sinRFC: la base de la agencia no admite un valor (al guardar la solicitud): ";
+        QTest::newRow("sin el renglón del solicitante") << QStringList{"C sinSolicitante"} << QList<int>{1} << QStringList{"C"}
+                                                        << "RECHAZADO @sinSolicitante: el paquete no trae los datos del solicitante";
         QTest::newRow("un lector que cae") << QStringList{"A B C|1|B"} << QList<int>{1} << QStringList{"A", "C"}
                                            << "RECHAZADO @B: el lector del paquete terminó de forma anormal (señal 6)";
         QTest::newRow("un lector que cae, dos trabajadores") << QStringList{"B A C|2|B"} << QList<int>{1} << QStringList{"A", "C"}
