@@ -5,6 +5,7 @@
 #include "agency/Trabajos.h"
 #include "package/Paquete.h"
 #include "platform/Comandos.h"
+#include "platform/Temporal.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -97,8 +98,11 @@ int recibe(QStringList args)
     Destino::desconecta(kConexion);
     // Cada trabajador abre su propia conexión con la URI, que le llega por su entrada y no
     // por la línea de órdenes (ahí la vería cualquiera en la lista de procesos).
-    return Trabajos::reparte(args, n, QCoreApplication::applicationFilePath(),
-                             {QStringLiteral("recibe"), QStringLiteral("--trabajador")}, *uri);
+    const int codigo = Trabajos::reparte(args, n, QCoreApplication::applicationFilePath(),
+                                         {QStringLiteral("recibe"), QStringLiteral("--trabajador")}, *uri);
+    // Ya no queda trabajador vivo: lo que dejó uno que cayó se borra ahora.
+    Temporal::limpia();
+    return codigo;
 }
 
 } // namespace

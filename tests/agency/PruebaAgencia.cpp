@@ -4,6 +4,7 @@
 #include "agency/Recepcion.h"
 #include "platform/Csv.h"
 #include "platform/Esquema.h"
+#include "platform/Temporal.h"
 #include "support/Cli.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
@@ -14,9 +15,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -61,6 +64,7 @@ class PruebaAgencia : public QObject {
     QSqlDatabase m_db;
     QString m_uri;
     QTemporaryDir m_paquetes;   // entregados una vez para todas las pruebas de la orden
+    QTemporaryDir m_temporal;   // TMPDIR de la prueba y de las órdenes que corre
     int m_filasPersona = 0;
 
     QString carpeta(const QString &nombre) const { return m_paquetes.filePath(nombre); }
@@ -122,6 +126,7 @@ private slots:
     {
         m_servidor = std::make_unique<ServidorPostgres>();
         QVERIFY2(m_servidor->listo(), qPrintable(m_servidor->error()));
+        qputenv("TMPDIR", QFile::encodeName(m_temporal.path()));
         // A y A2 son del mismo solicitante (A2 entregado una hora después, con otro ingreso);
         // B y C de otros. "cambiado" es B con un byte cambiado y "sinRecibo" es C sin su recibo.
         Entorno e;
@@ -394,6 +399,16 @@ private slots:
         QFETCH(QStringList, quedan);
         QFETCH(QString, ultimaSalida);
         baseNueva();
+        // Carpetas temporales de otras corridas: una de un proceso que ya no existe y otra del
+        // vivo (éste); sólo la primera se borra, y nada de los trabajadores queda.
+        const QString raiz = Temporal::raiz();
+        QVERIFY(QDir().mkpath(raiz + QStringLiteral("/corrida-muerta/base-x")));
+        QFile muerta(raiz + QStringLiteral("/corrida-muerta.lock"));
+        QVERIFY(muerta.open(QIODevice::WriteOnly));
+        muerta.write("999999999\nsolicitud-cli\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        muerta.close();
+        QLockFile viva(raiz + QStringLiteral("/corrida-viva.lock"));
+        QVERIFY(viva.tryLock(0) && QDir().mkpath(raiz + QStringLiteral("/corrida-viva")));
         SalidaCli s;
         for (qsizetype i = 0; i < corridas.size(); ++i) {
             const QStringList partes = corridas.at(i).split(u'|');
@@ -407,6 +422,8 @@ private slots:
         QVERIFY2(s.salida.contains(ultimaSalida.replace(QStringLiteral("@"), m_paquetes.path() + u'/')), qPrintable(s.salida));
         quedanSolo(quedan);
         QCOMPARE(cuenta(QStringLiteral("solicitudes_vigentes")), cuenta(QStringLiteral("(SELECT DISTINCT curp FROM solicitudes) c")));
+        QCOMPARE(QDir(raiz).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"corrida-viva", "corrida-viva.lock"}));
+        QDir(raiz + QStringLiteral("/corrida-viva")).removeRecursively();
     }
 
     // Dos recepciones a la vez, cada una con dos trabajadores, sobre conjuntos que se cruzan.
