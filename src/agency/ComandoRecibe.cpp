@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -40,7 +41,16 @@ Trabajos::Respuesta recibeCarpeta(const QString &carpeta, QSqlDatabase &db)
         const Recepcion::Paquete datos{carpeta, paquete.huellaRecibo(), paquete.fecha()};
         if (const auto ya = Recepcion::yaRecibida(db, datos.huella))
             return {C::Recibido, Recepcion::linea(carpeta, *ya)};
-        const BaseDePaquete base(paquete);
+        std::optional<BaseDePaquete> base;
+        try {
+            base.emplace(paquete);
+        } catch (const ErrorBase &e) {
+            // La base temporal es nueva: si rechaza un dato (una clave repetida, una fecha que no
+            // existe), es el paquete. Lo externo (disco, permisos) sigue siendo un error.
+            if (e.externa())
+                throw;
+            return {C::Rechazado, QStringLiteral("RECHAZADO %1: su solicitud no se puede cargar: %2").arg(nombre, e.mensaje())};
+        }
         // Gancho de las pruebas: un lector que cae a media lectura de esa carpeta, con su base
         // temporal ya hecha. Sólo lo mira el trabajador.
         static const QString aborta = qEnvironmentVariable("SOLICITUD_PRUEBA_ABORTA");

@@ -4,6 +4,7 @@
 #include "agency/Recepcion.h"
 #include "platform/Csv.h"
 #include "platform/Esquema.h"
+#include "platform/Manifiesto.h"
 #include "platform/Temporal.h"
 #include "support/Cli.h"
 #include "support/Entorno.h"
@@ -155,6 +156,21 @@ private slots:
         QVERIFY(QFile::remove(carpeta(QStringLiteral("sinRecibo")) + QStringLiteral("/entrega.sha256")));
         // Un nombre que parte renglones y mueve el cursor de la terminal.
         copiaCarpeta(carpeta(QStringLiteral("B")), carpeta(QStringLiteral("B\n\x1b[2J")));
+        // C con la clave de su primera persona también en la segunda, y el recibo rehecho.
+        const QString repetida = carpeta(QStringLiteral("claveRepetida"));
+        copiaCarpeta(carpeta(QStringLiteral("C")), repetida);
+        QFile tabla(repetida + QStringLiteral("/Persona.db"));
+        QVERIFY(tabla.open(QIODevice::ReadWrite));
+        const QByteArray cabeza = tabla.read(4);
+        const int largo = quint8(cabeza[0]) | quint8(cabeza[1]) << 8, inicio = (quint8(cabeza[2]) | quint8(cabeza[3]) << 8) + 6;
+        QVERIFY(tabla.seek(inicio));
+        const QByteArray clave = tabla.read(4);
+        QVERIFY(tabla.seek(inicio + largo) && tabla.write(clave) == 4);
+        tabla.close();
+        QStringList archivos;
+        for (const Manifiesto::Linea &l : Manifiesto::lee(repetida + QStringLiteral("/entrega.sha256")))
+            archivos << l.archivo;
+        Manifiesto::escribe(repetida, archivos);
         // Íntegros, pero con lo que la base de la agencia no puede guardar.
         Entorno::sql(QStringLiteral("Update Persona Set Curp='TORM750305MJCRLR03', RFC=NULL Where Tipo='SOL'"));
         Paquetes::entrega(carpeta(QStringLiteral("sinRFC")), hora);
@@ -387,6 +403,8 @@ private slots:
                                  << "RECHAZADO @sinRFC: la base de la agencia no admite un valor (al guardar la solicitud): ";
         QTest::newRow("sin el renglón del solicitante") << QStringList{"C sinSolicitante"} << QList<int>{1} << QStringList{"C"}
                                                         << "RECHAZADO @sinSolicitante: el paquete no trae los datos del solicitante";
+        QTest::newRow("clave repetida") << QStringList{"claveRepetida B"} << QList<int>{1} << QStringList{"B"}
+                                        << "RECHAZADO @claveRepetida: su solicitud no se puede cargar: Ya existe un registro con la misma clave";
         QTest::newRow("un lector que cae") << QStringList{"A B C|1|B"} << QList<int>{1} << QStringList{"A", "C"}
                                            << "RECHAZADO @B: el lector del paquete terminó de forma anormal (señal 6)";
         QTest::newRow("un lector que cae, dos trabajadores") << QStringList{"B A C|2|B"} << QList<int>{1} << QStringList{"A", "C"}
