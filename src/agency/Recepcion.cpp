@@ -8,7 +8,9 @@
 #include "reports/Impresion.h"
 #include "review/Revision.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QtEndian>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -134,6 +136,12 @@ const QString kHora = QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS')");
 // sale de ellas): la que toma el id mayor es la última en confirmarse.
 constexpr int kCandadoSolicitante = 2004180002;
 
+qint32 llaveDe(const Solicitante &s)
+{
+    const QByteArray h = QCryptographicHash::hash(QStringLiteral("%1/%2").arg(s.convocatoria).arg(s.curp).toUtf8(), QCryptographicHash::Sha256);
+    return qFromBigEndian<qint32>(h.constData());
+}
+
 Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado &rev, QSqlDatabase &destino)
 {
     Recibo r;
@@ -148,12 +156,17 @@ Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado
     if (!destino.transaction())
         Destino::lanza(destino, kTransaccion, destino.lastError());
     try {
+        // El candado en su propia sentencia: la que sigue ve ya confirmada la entrega de quien lo
+        // tuvo antes. Su llave es un número que sale de la CURP, no la CURP.
         if (!s.curp.isEmpty())
-            ejecuta(destino, QStringLiteral("SELECT pg_advisory_xact_lock(%1, hashtext(?::text || '/' || ?::text))").arg(kCandadoSolicitante),
-                    {s.convocatoria, s.curp});
+            ejecuta(destino, QStringLiteral("SELECT pg_advisory_xact_lock(%1, %2)").arg(kCandadoSolicitante).arg(llaveDe(s)), {});
+        // Con la fila nueva, la entrega que era la vigente de esa CURP (si había).
+        const QString anterior = QStringLiteral("(SELECT %1 FROM solicitudes a WHERE a.convocatoria = solicitudes.convocatoria AND "
+                                                "a.curp = solicitudes.curp AND a.id < solicitudes.id ORDER BY a.id DESC LIMIT 1)");
         QSqlQuery q = ejecuta(destino, QStringLiteral("INSERT INTO solicitudes (convocatoria, nombre, rfc, curp, veredicto, hallazgos, "
                                                       "huella, entregada, origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?::timestamptz, ?) "
-                                                      "ON CONFLICT (huella) DO NOTHING RETURNING id"),
+                                                      "ON CONFLICT (huella) DO NOTHING RETURNING id, %1, %2")
+                                      .arg(anterior.arg(QStringLiteral("a.origen")), anterior.arg(kHora.arg(QStringLiteral("a.recibida")))),
                               valores);
         if (!q.next()) {
             // La misma huella ya estaba (confirmada: ON CONFLICT espera a la otra transacción).
@@ -163,15 +176,10 @@ Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado
             throw Destino::ErrorCarrera(QStringLiteral("La base de la agencia estuvo ocupada con el mismo paquete (%1).").arg(kTransaccion));
         }
         const qint64 id = q.value(0).toLongLong();
-        if (!s.curp.isEmpty()) {
-            QSqlQuery anterior = ejecuta(destino, QStringLiteral("SELECT origen, %1 FROM solicitudes WHERE convocatoria = ? AND curp = ? "
-                                                                 "AND id < ? ORDER BY id DESC LIMIT 1").arg(kHora.arg(QStringLiteral("recibida"))),
-                                         {s.convocatoria, s.curp, id});
-            if (anterior.next()) {
-                r.resultado = Resultado::Reemplaza;
-                r.otraOrigen = anterior.value(0).toString();
-                r.otraRecibida = anterior.value(1).toString();
-            }
+        if (!q.value(1).isNull()) {
+            r.resultado = Resultado::Reemplaza;
+            r.otraOrigen = q.value(1).toString();
+            r.otraRecibida = q.value(2).toString();
         }
         QList<Parte> insertar;
         for (const Esquema::Tabla *t : EsquemaAgencia::tablasSolicitud())
@@ -204,10 +212,12 @@ Recibo carga(const Paquete &paquete, QSqlDatabase &destino)
 
 std::optional<Recibo> yaRecibida(QSqlDatabase &destino, const QString &huella)
 {
-    QSqlQuery q = ejecuta(destino, QStringLiteral("SELECT s.convocatoria, s.nombre, coalesce(s.curp, ''), s.hallazgos, v.id = s.id, "
-                                                  "v.origen, %1 FROM solicitudes s JOIN solicitudes_vigentes v "
-                                                  "ON v.convocatoria = s.convocatoria AND coalesce(v.curp, v.huella) = coalesce(s.curp, s.huella) "
-                                                  "WHERE s.huella = ?").arg(kHora.arg(QStringLiteral("v.recibida"))),
+    // La vigente, si no es ésta: la última recibida después de ella con su CURP (por el índice,
+    // sin recorrer las demás solicitudes).
+    QSqlQuery q = ejecuta(destino, QStringLiteral("SELECT s.convocatoria, s.nombre, coalesce(s.curp, ''), s.hallazgos, v.id IS NULL, "
+                                                  "v.origen, %1 FROM solicitudes s LEFT JOIN LATERAL (SELECT id, origen, recibida "
+                                                  "FROM solicitudes o WHERE o.convocatoria = s.convocatoria AND o.curp = s.curp AND o.id > s.id "
+                                                  "ORDER BY o.id DESC LIMIT 1) v ON true WHERE s.huella = ?").arg(kHora.arg(QStringLiteral("v.recibida"))),
                           {huella});
     if (!q.next())
         return std::nullopt;
