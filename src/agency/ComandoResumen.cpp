@@ -13,25 +13,28 @@ namespace {
 
 const QString kConexion = QStringLiteral("agencia-resumen");
 
-// Escribe el CSV de todas las solicitudes recibidas; el archivo aparece completo o no aparece.
+// Escribe el CSV de la entrega vigente de cada solicitante, con cuántas entregas suyas se
+// recibieron (la última columna, para no mover las demás); el archivo aparece completo o no
+// aparece.
 void escribe(QSqlDatabase &db, const QString &salida)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     // La hora con su zona (la de la sesión, la del servidor de la agencia), en ISO 8601.
     if (!q.exec(QStringLiteral("SELECT convocatoria, nombre, rfc, coalesce(curp, ''), veredicto, hallazgos, "
-                               "to_char(recibida, 'YYYY-MM-DD\"T\"HH24:MI:SSTZH:TZM'), huella "
-                               "FROM solicitudes ORDER BY convocatoria, nombre, huella")))
+                               "to_char(recibida, 'YYYY-MM-DD\"T\"HH24:MI:SSTZH:TZM'), huella, entregas "
+                               "FROM solicitudes_vigentes ORDER BY convocatoria, nombre, huella")))
         Destino::lanza(db, QStringLiteral("al leer las solicitudes"), q.lastError());
     QSaveFile f(salida);
     if (!f.open(QIODevice::WriteOnly))
         throw ErrorBase(QStringLiteral("No se pudo escribir «%1»: %2.").arg(QDir::toNativeSeparators(salida), f.errorString()));
     f.write(Csv::renglon({QStringLiteral("convocatoria"), QStringLiteral("nombre"), QStringLiteral("rfc"), QStringLiteral("curp"),
-                          QStringLiteral("veredicto"), QStringLiteral("hallazgos"), QStringLiteral("recibida"), QStringLiteral("huella")})
+                          QStringLiteral("veredicto"), QStringLiteral("hallazgos"), QStringLiteral("recibida"), QStringLiteral("huella"),
+                          QStringLiteral("entregas")})
                 .toUtf8());
     while (q.next()) {
         QStringList campos;
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < 9; ++i)
             campos << q.value(i).toString();
         f.write(Csv::renglon(campos).toUtf8());
     }
@@ -66,6 +69,6 @@ int resumen(QStringList args)
 } // namespace
 
 REGISTRA_COMANDO(resumen, "resumen",
-                 "resumen --destino URI SALIDA.csv   escribe en SALIDA.csv (UTF-8) un renglón por solicitud recibida "
-                 "en la base de la agencia",
+                 "resumen --destino URI SALIDA.csv   escribe en SALIDA.csv (UTF-8) un renglón por solicitante con su "
+                 "entrega vigente (la última recibida) y cuántas entregas suyas hay en la base de la agencia",
                  resumen)

@@ -168,10 +168,16 @@ void lanza(const QSqlDatabase &db, const QString &que, const QSqlError &e)
     // 23505 llave repetida, 40001 serialización, 40P01 bloqueo mutuo.
     if (estado == u"23505" || estado == u"40001" || estado == u"40P01")
         throw ErrorCarrera(QStringLiteral("La base de la agencia estuvo ocupada con el mismo paquete o solicitante (%1).").arg(que), detalle);
+    QString motor = e.databaseText().section(u'\n', 0, 0).trimmed();
+    // Sin la severidad que antepone el servidor («ERROR:  »).
+    if (motor.startsWith(QLatin1String("ERROR:")))
+        motor = motor.mid(6).trimmed();
+    if (estado.startsWith(QLatin1String("22")) || estado.startsWith(QLatin1String("23")))
+        throw ErrorContenido(QStringLiteral("la base de la agencia no admite un valor (%1): %2.").arg(que, motor), detalle);
     QString mensaje = QStringLiteral("La base de la agencia rechazó la operación (%1)").arg(que);
     if (!db.isOpen() || e.type() == QSqlError::ConnectionError)
         mensaje = QStringLiteral("Se perdió la conexión con la base de la agencia (%1)").arg(que);
-    throw ErrorBase(mensaje + QStringLiteral(": ") + e.databaseText().section(u'\n', 0, 0).trimmed() + u'.', detalle);
+    throw ErrorBase(mensaje + QStringLiteral(": ") + motor + u'.', detalle);
 }
 
 QSqlQuery ejecuta(QSqlDatabase &db, const QString &sql, const QVariantList &valores, const QString &que)

@@ -33,8 +33,15 @@ public:
     using ErrorBase::ErrorBase;
 };
 
-// Lanza el error de la base como ErrorBase (ErrorCarrera si fue un choque), con un mensaje en
-// español que dice `que` se hacía y sin la contraseña.
+// Un valor que la base de la agencia no admite (SQLSTATE de las clases 22 y 23: un dato fuera
+// de rango o que falta, una restricción que no se cumple). Al recibir, es culpa del paquete.
+class ErrorContenido : public ErrorBase {
+public:
+    using ErrorBase::ErrorBase;
+};
+
+// Lanza el error de la base como ErrorBase (ErrorCarrera si fue un choque, ErrorContenido si
+// fue un valor), con un mensaje en español que dice `que` se hacía y sin la contraseña.
 [[noreturn]] void lanza(const QSqlDatabase &db, const QString &que, const QSqlError &e);
 
 // Ejecuta la sentencia con los valores enlazados en orden; lanza como lanza().

@@ -15,9 +15,8 @@ namespace {
 const QList<QStringList> &pasos()
 {
     static const QList<QStringList> p = {
-        // 1: el renglón de cada solicitud recibida. `entregada` es la hora del recibo del
-        // paquete (entrega.sha256): decide cuál de dos entregas de la misma CURP es la más
-        // reciente, sin importar en qué orden lleguen. Sin CURP no hay con qué reemplazar: NULL.
+        // 1: el renglón de cada solicitud recibida. `entregada` es la hora del archivo del
+        // recibo (entrega.sha256). Sin CURP no hay con qué comparar: NULL.
         {QStringLiteral("CREATE TABLE solicitudes (\n"
                         "  id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,\n"
                         "  convocatoria integer NOT NULL,\n"
@@ -33,6 +32,15 @@ const QList<QStringList> &pasos()
                         "  CONSTRAINT una_por_solicitante UNIQUE (convocatoria, curp),\n"
                         "  CHECK ((veredicto = 'sin inconsistencias') = (hallazgos = 0))\n"
                         ")")},
+        // 2: se guardan todas las entregas de un solicitante. La hora del recibo la pone quien
+        // entrega (basta copiar el medio o tocar el archivo), así que la vigente de una CURP y
+        // convocatoria es la que la agencia recibió al último: la de `id` mayor.
+        {QStringLiteral("ALTER TABLE solicitudes DROP CONSTRAINT una_por_solicitante"),
+         QStringLiteral("CREATE INDEX solicitudes_por_solicitante ON solicitudes (convocatoria, curp, id)"),
+         QStringLiteral("CREATE VIEW solicitudes_vigentes AS\n"
+                        "SELECT DISTINCT ON (convocatoria, coalesce(curp, huella)) s.*,\n"
+                        "  count(*) OVER (PARTITION BY convocatoria, coalesce(curp, huella)) AS entregas\n"
+                        "FROM solicitudes s ORDER BY convocatoria, coalesce(curp, huella), id DESC")},
     };
     return p;
 }

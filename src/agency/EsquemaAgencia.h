@@ -1,6 +1,7 @@
 #pragma once
-// Tablas de la base de la agencia en PostgreSQL: `solicitudes`, un renglón por solicitud
-// recibida, y a su lado las tablas de la solicitud (las del esquema de la solicitud, con una
+// Tablas de la base de la agencia en PostgreSQL: `solicitudes`, un renglón por entrega
+// recibida (todas se guardan; la vista `solicitudes_vigentes` da la última que la agencia
+// recibió de cada CURP y convocatoria, con cuántas entregas hay), y a su lado las tablas de la solicitud (las del esquema de la solicitud, con una
 // columna `solicitud` que las ata a su renglón y se borra con él) más los nombres de los
 // lugares tal como los dan los catálogos del paquete.
 #include "platform/ErrorBase.h"

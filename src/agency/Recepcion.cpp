@@ -2,12 +2,15 @@
 #include "admin/Entrega.h"
 #include "agency/Destino.h"
 #include "agency/EsquemaAgencia.h"
+#include "agency/Trabajos.h"
 #include "platform/Consulta.h"
 #include "platform/Esquema.h"
 #include "reports/Impresion.h"
 #include "review/Revision.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QtEndian>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -35,7 +38,7 @@ QVariant valorPg(const Esquema::Columna &c, const QVariant &v)
         return v;
     const QDate d = QDate::fromString(v.toString(), QStringLiteral("dd/MM/yyyy"));
     if (!d.isValid())
-        throw ErrorBase(QStringLiteral("La columna %1 trae «%2», que no es una fecha.").arg(QLatin1String(c.nombre), v.toString()));
+        throw Destino::ErrorContenido(QStringLiteral("la columna %1 trae «%2», que no es una fecha").arg(QLatin1String(c.nombre), v.toString()));
     return d;
 }
 
@@ -115,11 +118,28 @@ Solicitante leeSolicitante()
     Consulta q(QStringLiteral("Select %1 nombre, RFC, Curp From Persona Where Tipo='SOL'")
                    .arg(Impresion::nombreSql(Impresion::Orden::NombrePrimero)));
     q.abre();
+    // Sin el renglón del solicitante no hay a quién atribuir la solicitud; con dos, no se sabe
+    // cuál es (la entrega del programa lleva uno).
+    if (q.cuenta() != 1)
+        throw Destino::ErrorContenido(q.cuenta() == 0 ? QStringLiteral("el paquete no trae los datos del solicitante (el renglón de Persona con Tipo SOL)")
+                                                      : QStringLiteral("el paquete trae %1 renglones de Persona con Tipo SOL, en lugar de uno").arg(q.cuenta()));
     // Como se imprime, sin los blancos que deja una parte vacía.
     s.nombre = q.campo(0).texto().simplified();
     s.rfc = q.campo(1).texto().trimmed();
     s.curp = q.campo(2).texto().trimmed().toUpper();
     return s;
+}
+
+// Hora de recepción como se muestra (la zona de la sesión, la del servidor).
+const QString kHora = QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS')");
+// Candado de la base para las recepciones de una misma CURP y convocatoria (la segunda llave
+// sale de ellas): la que toma el id mayor es la última en confirmarse.
+constexpr int kCandadoSolicitante = 2004180002;
+
+qint32 llaveDe(const Solicitante &s)
+{
+    const QByteArray h = QCryptographicHash::hash(QStringLiteral("%1/%2").arg(s.convocatoria).arg(s.curp).toUtf8(), QCryptographicHash::Sha256);
+    return qFromBigEndian<qint32>(h.constData());
 }
 
 Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado &rev, QSqlDatabase &destino)
@@ -133,44 +153,40 @@ Recibo intenta(const Paquete &p, const Solicitante &s, const Revision::Resultado
                                rev.sinInconsistencias ? QStringLiteral("sin inconsistencias") : QStringLiteral("con inconsistencias"),
                                rev.hallazgos, p.huella, p.entregado.toUTC().toString(Qt::ISODateWithMs),
                                QDir::cleanPath(QDir(p.carpeta).absolutePath())};
-    const QString insertar = QStringLiteral("INSERT INTO solicitudes AS s (convocatoria, nombre, rfc, curp, veredicto, hallazgos, "
-                                            "huella, entregada, origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?::timestamptz, ?) ");
-    // Con CURP, la entrega más reciente (por la hora de su recibo; a la misma hora decide la
-    // huella) sustituye a la anterior; sin CURP, sólo se evita la misma huella dos veces.
-    const QString sql = s.curp.isEmpty()
-        ? insertar + QStringLiteral("ON CONFLICT (huella) DO NOTHING RETURNING id, false")
-        : insertar + QStringLiteral("ON CONFLICT (convocatoria, curp) DO UPDATE SET nombre = EXCLUDED.nombre, rfc = EXCLUDED.rfc, "
-                                    "veredicto = EXCLUDED.veredicto, hallazgos = EXCLUDED.hallazgos, huella = EXCLUDED.huella, "
-                                    "entregada = EXCLUDED.entregada, origen = EXCLUDED.origen, recibida = now() "
-                                    "WHERE (s.entregada, s.huella) < (EXCLUDED.entregada, EXCLUDED.huella) "
-                                    "RETURNING id, xmax::text <> '0'");
     if (!destino.transaction())
         Destino::lanza(destino, kTransaccion, destino.lastError());
     try {
-        QSqlQuery q = ejecuta(destino, sql, valores);
+        // El candado en su propia sentencia: la que sigue ve ya confirmada la entrega de quien lo
+        // tuvo antes. Su llave es un número que sale de la CURP, no la CURP.
+        if (!s.curp.isEmpty())
+            ejecuta(destino, QStringLiteral("SELECT pg_advisory_xact_lock(%1, %2)").arg(kCandadoSolicitante).arg(llaveDe(s)), {});
+        // Con la fila nueva, la entrega que era la vigente de esa CURP (si había).
+        const QString anterior = QStringLiteral("(SELECT %1 FROM solicitudes a WHERE a.convocatoria = solicitudes.convocatoria AND "
+                                                "a.curp = solicitudes.curp AND a.id < solicitudes.id ORDER BY a.id DESC LIMIT 1)");
+        QSqlQuery q = ejecuta(destino, QStringLiteral("INSERT INTO solicitudes (convocatoria, nombre, rfc, curp, veredicto, hallazgos, "
+                                                      "huella, entregada, origen) VALUES (?, ?, ?, ?, ?, ?, ?, ?::timestamptz, ?) "
+                                                      "ON CONFLICT (huella) DO NOTHING RETURNING id, %1, %2")
+                                      .arg(anterior.arg(QStringLiteral("a.origen")), anterior.arg(kHora.arg(QStringLiteral("a.recibida")))),
+                              valores);
         if (!q.next()) {
-            // Nada se escribió: o ya estaba esta huella, o hay una entrega más reciente.
+            // La misma huella ya estaba (confirmada: ON CONFLICT espera a la otra transacción).
             destino.rollback();
             if (const auto ya = yaRecibida(destino, p.huella))
                 return *ya;
-            r.resultado = Resultado::HayMasReciente;
-            return r;
+            throw Destino::ErrorCarrera(QStringLiteral("La base de la agencia estuvo ocupada con el mismo paquete (%1).").arg(kTransaccion));
         }
         const qint64 id = q.value(0).toLongLong();
-        const bool reemplaza = q.value(1).toBool();
-        QList<Parte> borrar, insertar;
-        for (const Esquema::Tabla *t : EsquemaAgencia::tablasSolicitud()) {
-            borrar << Parte{QStringLiteral("DELETE FROM %1 WHERE solicitud = ?").arg(EsquemaAgencia::nombre(t->nombre)), {id}};
-            insertar += filasDe(*t, id);
+        if (!q.value(1).isNull()) {
+            r.resultado = Resultado::Reemplaza;
+            r.otraOrigen = q.value(1).toString();
+            r.otraRecibida = q.value(2).toString();
         }
-        // Lo de la entrega anterior se borra en una sentencia antes de escribir lo nuevo, que
-        // repite sus llaves.
-        if (reemplaza)
-            ejecutaJuntas(destino, borrar);
+        QList<Parte> insertar;
+        for (const Esquema::Tabla *t : EsquemaAgencia::tablasSolicitud())
+            insertar += filasDe(*t, id);
         ejecutaJuntas(destino, insertar);
         if (!destino.commit())
             Destino::lanza(destino, kTransaccion, destino.lastError());
-        r.resultado = reemplaza ? Resultado::Reemplaza : Resultado::Recibida;
         return r;
     } catch (...) {
         destino.rollback();
@@ -196,26 +212,40 @@ Recibo carga(const Paquete &paquete, QSqlDatabase &destino)
 
 std::optional<Recibo> yaRecibida(QSqlDatabase &destino, const QString &huella)
 {
-    QSqlQuery q = ejecuta(destino, QStringLiteral("SELECT convocatoria, nombre, coalesce(curp, ''), hallazgos FROM solicitudes WHERE huella = ?"),
+    // La vigente, si no es ésta: la última recibida después de ella con su CURP (por el índice,
+    // sin recorrer las demás solicitudes).
+    QSqlQuery q = ejecuta(destino, QStringLiteral("SELECT s.convocatoria, s.nombre, coalesce(s.curp, ''), s.hallazgos, v.id IS NULL, "
+                                                  "v.origen, %1 FROM solicitudes s LEFT JOIN LATERAL (SELECT id, origen, recibida "
+                                                  "FROM solicitudes o WHERE o.convocatoria = s.convocatoria AND o.curp = s.curp AND o.id > s.id "
+                                                  "ORDER BY o.id DESC LIMIT 1) v ON true WHERE s.huella = ?").arg(kHora.arg(QStringLiteral("v.recibida"))),
                           {huella});
     if (!q.next())
         return std::nullopt;
-    return Recibo{Resultado::YaRecibida, q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()};
+    Recibo r{Resultado::YaRecibida, q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(),
+             q.value(4).toBool(), {}, {}};
+    if (!r.vigente) {
+        r.otraOrigen = q.value(5).toString();
+        r.otraRecibida = q.value(6).toString();
+    }
+    return r;
 }
 
-QString linea(const QString &carpeta, const Recibo &r)
+QString linea(const QString &ruta, const Recibo &r)
 {
+    const QString carpeta = Trabajos::visible(ruta);
     const QString quien = QStringLiteral("%1, convocatoria %2").arg(r.nombre).arg(r.convocatoria);
     const QString veredicto = r.hallazgos == 0 ? QStringLiteral("sin inconsistencias")
                                                : QStringLiteral("con inconsistencias (%1)").arg(r.hallazgos);
+    const QString otra = QStringLiteral("la de %1 (recibida %2)").arg(Trabajos::visible(r.otraOrigen), r.otraRecibida);
+    const QString vigente = r.curp.isEmpty() ? QString() : QStringLiteral("; es la entrega vigente de la CURP %1").arg(r.curp);
     switch (r.resultado) {
-    case Resultado::Recibida: return QStringLiteral("RECIBIDO %1: %2, %3").arg(carpeta, quien, veredicto);
+    case Resultado::Recibida: return QStringLiteral("RECIBIDO %1: %2, %3%4").arg(carpeta, quien, veredicto, vigente);
     case Resultado::Reemplaza:
-        return QStringLiteral("RECIBIDO %1: %2, %3; reemplaza la entrega anterior de la CURP %4").arg(carpeta, quien, veredicto, r.curp);
-    case Resultado::YaRecibida: return QStringLiteral("YA RECIBIDO %1: %2").arg(carpeta, quien);
-    case Resultado::HayMasReciente:
-        return QStringLiteral("ANTERIOR %1: %2; ya se recibió una entrega más reciente de la CURP %3, ésta no se cargó")
-            .arg(carpeta, quien, r.curp);
+        return QStringLiteral("RECIBIDO %1: %2, %3%4 en lugar de %5, que se conserva").arg(carpeta, quien, veredicto, vigente, otra);
+    case Resultado::YaRecibida:
+        if (!r.vigente)
+            return QStringLiteral("YA RECIBIDO %1: %2; no es la entrega vigente de la CURP %3: lo es %4").arg(carpeta, quien, r.curp, otra);
+        return QStringLiteral("YA RECIBIDO %1: %2%3").arg(carpeta, quien, vigente);
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "platform/Consulta.h"
 #include "platform/Esquema.h"
 #include "platform/Manifiesto.h"
+#include "platform/Temporal.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,10 +106,11 @@ void mezclaCatalogo(const Esquema::Tabla &t, const Paradox::TablaLeida &l, Paque
 // cada base de paquete: crearla carga miles de renglones de catálogo.
 QString plantilla()
 {
-    static QTemporaryDir dir;
+    // Bajo la carpeta temporal de este proceso: si el proceso muere, la borra el siguiente.
+    static QTemporaryDir dir(Temporal::plantilla(QStringLiteral("plantilla")));
     static const QString archivo = [] {
         if (!dir.isValid())
-            throw ErrorBase(QStringLiteral("No se pudo crear la carpeta temporal donde se revisa el paquete."), dir.errorString());
+            throw ErrorBase(QStringLiteral("No se pudo crear la carpeta temporal donde se revisa el paquete."), dir.errorString(), true);
         const QString archivo = dir.filePath(QStringLiteral("solicitud.sqlite"));
         Base::Aparte crea(archivo);
         return archivo;
@@ -327,13 +329,14 @@ Revision::Resultado Paquete::revisa() const
 
 // ---- Base temporal ------------------------------------------------------------------------------
 
-BaseDePaquete::BaseDePaquete(const Paquete &paquete)
+BaseDePaquete::BaseDePaquete(const Paquete &paquete) : m_dir(Temporal::plantilla(QStringLiteral("base")))
 {
+    // Las fallas de la carpeta temporal son de esta máquina (externas), no del paquete.
     if (!m_dir.isValid())
-        throw ErrorBase(QStringLiteral("No se pudo crear la carpeta temporal donde se revisa el paquete."), m_dir.errorString());
+        throw ErrorBase(QStringLiteral("No se pudo crear la carpeta temporal donde se revisa el paquete."), m_dir.errorString(), true);
     const QString destino = archivo();
     if (!QFile::copy(plantilla(), destino))
-        throw ErrorBase(QStringLiteral("No se pudo crear la base temporal donde se revisa el paquete."));
+        throw ErrorBase(QStringLiteral("No se pudo crear la base temporal donde se revisa el paquete."), {}, true);
     QFile::setPermissions(destino, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_aparte = std::make_unique<Base::Aparte>(destino);
     // Una base que se tira al terminar no necesita llegar al disco en cada confirmación.

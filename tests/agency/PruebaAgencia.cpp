@@ -4,6 +4,8 @@
 #include "agency/Recepcion.h"
 #include "platform/Csv.h"
 #include "platform/Esquema.h"
+#include "platform/Manifiesto.h"
+#include "platform/Temporal.h"
 #include "support/Cli.h"
 #include "support/Entorno.h"
 #include "support/Muestra.h"
@@ -14,10 +16,14 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace {
 
@@ -59,6 +65,7 @@ class PruebaAgencia : public QObject {
     QSqlDatabase m_db;
     QString m_uri;
     QTemporaryDir m_paquetes;   // entregados una vez para todas las pruebas de la orden
+    QTemporaryDir m_temporal;   // TMPDIR de la prueba y de las órdenes que corre
     int m_filasPersona = 0;
 
     QString carpeta(const QString &nombre) const { return m_paquetes.filePath(nombre); }
@@ -66,18 +73,36 @@ class PruebaAgencia : public QObject {
     {
         const QStringList partes = corrida.split(u'|');
         QStringList r{QStringLiteral("recibe")};
-        for (const QString &n : partes.at(0).split(u' '))
-            r << carpeta(n);
+        for (QString n : partes.at(0).split(u' '))
+            r << carpeta(n.replace(QStringLiteral("\\n"), QStringLiteral("\n")).replace(QStringLiteral("\\e"), QStringLiteral("\x1b")));
         return r << QStringLiteral("--destino") << m_uri << QStringLiteral("--trabajos") << partes.value(1, QStringLiteral("1"));
     }
-    // Las huellas guardadas son justo las de esos paquetes y cada uno trae su solicitud entera.
+    // Las huellas guardadas son justo las de `marcadas` y las vigentes las que no llevan marca
+    // ("~": guardada y no vigente; "?": guardada, vigente o no). `huellaDe` da la de un nombre.
+    void compruebaEntregas(QStringList marcadas, const std::function<QString(const QString &)> &huellaDe)
+    {
+        QStringList todas, vigentes, quiza;
+        for (QString &m : marcadas) {
+            const QChar marca = m.at(0);
+            if (marca == u'~' || marca == u'?')
+                m.remove(0, 1);
+            todas << huellaDe(m);
+            if (marca == u'?')
+                quiza << todas.last();
+            else if (marca != u'~')
+                vigentes << todas.last();
+        }
+        todas.sort();
+        QCOMPARE(valorPg(m_db, QStringLiteral("SELECT string_agg(huella, ',' ORDER BY huella) FROM solicitudes")).toString(), todas.join(u','));
+        QStringList enLaBase = valorPg(m_db, QStringLiteral("SELECT string_agg(huella, ',' ORDER BY huella) FROM solicitudes_vigentes")).toString().split(u',');
+        enLaBase.removeIf([&](const QString &h) { return quiza.contains(h); });
+        vigentes.sort();
+        QCOMPARE(enLaBase.join(u','), vigentes.join(u','));
+    }
+    // Además, cada entrega trae su solicitud entera.
     void quedanSolo(const QStringList &nombres)
     {
-        QStringList huellas;
-        for (const QString &n : nombres)
-            huellas << huellaDe(carpeta(n));
-        huellas.sort();
-        QCOMPARE(valorPg(m_db, QStringLiteral("SELECT string_agg(huella, ',' ORDER BY huella) FROM solicitudes")).toString(), huellas.join(u','));
+        compruebaEntregas(nombres, [this](const QString &n) { return huellaDe(carpeta(n)); });
         QCOMPARE(cuenta(QStringLiteral("persona")), nombres.size() * m_filasPersona);
         QCOMPARE(cuenta(QStringLiteral("persona p JOIN solicitudes s ON s.id = p.solicitud"), QStringLiteral("p.tipo = 'SOL' AND p.curp = s.curp")),
                  nombres.size());
@@ -102,6 +127,7 @@ private slots:
     {
         m_servidor = std::make_unique<ServidorPostgres>();
         QVERIFY2(m_servidor->listo(), qPrintable(m_servidor->error()));
+        qputenv("TMPDIR", QFile::encodeName(m_temporal.path()));
         // A y A2 son del mismo solicitante (A2 entregado una hora después, con otro ingreso);
         // B y C de otros. "cambiado" es B con un byte cambiado y "sinRecibo" es C sin su recibo.
         Entorno e;
@@ -128,6 +154,28 @@ private slots:
         persona.close();
         copiaCarpeta(carpeta(QStringLiteral("C")), carpeta(QStringLiteral("sinRecibo")));
         QVERIFY(QFile::remove(carpeta(QStringLiteral("sinRecibo")) + QStringLiteral("/entrega.sha256")));
+        // Un nombre que parte renglones y mueve el cursor de la terminal.
+        copiaCarpeta(carpeta(QStringLiteral("B")), carpeta(QStringLiteral("B\n\x1b[2J")));
+        // C con la clave de su primera persona también en la segunda, y el recibo rehecho.
+        const QString repetida = carpeta(QStringLiteral("claveRepetida"));
+        copiaCarpeta(carpeta(QStringLiteral("C")), repetida);
+        QFile tabla(repetida + QStringLiteral("/Persona.db"));
+        QVERIFY(tabla.open(QIODevice::ReadWrite));
+        const QByteArray cabeza = tabla.read(4);
+        const int largo = quint8(cabeza[0]) | quint8(cabeza[1]) << 8, inicio = (quint8(cabeza[2]) | quint8(cabeza[3]) << 8) + 6;
+        QVERIFY(tabla.seek(inicio));
+        const QByteArray clave = tabla.read(4);
+        QVERIFY(tabla.seek(inicio + largo) && tabla.write(clave) == 4);
+        tabla.close();
+        QStringList archivos;
+        for (const Manifiesto::Linea &l : Manifiesto::lee(repetida + QStringLiteral("/entrega.sha256")))
+            archivos << l.archivo;
+        Manifiesto::escribe(repetida, archivos);
+        // Íntegros, pero con lo que la base de la agencia no puede guardar.
+        Entorno::sql(QStringLiteral("Update Persona Set Curp='TORM750305MJCRLR03', RFC=NULL Where Tipo='SOL'"));
+        Paquetes::entrega(carpeta(QStringLiteral("sinRFC")), hora);
+        Entorno::sql(QStringLiteral("Delete From Persona Where Tipo='SOL'"));
+        Paquetes::entrega(carpeta(QStringLiteral("sinSolicitante")), hora);
     }
     void cleanup()
     {
@@ -249,18 +297,23 @@ private slots:
         QCOMPARE(valorPg(db, QStringLiteral("SELECT veredicto || hallazgos FROM solicitudes WHERE curp='OTRA'")).toString(), QStringLiteral("con inconsistencias1"));
     }
 
-    // Una vez cada paquete; una solicitud por CURP y convocatoria, la de la entrega más reciente
-    // sin importar el orden en que lleguen; sin CURP no se reemplaza nada.
+    // Una vez cada paquete; todas las entregas de una CURP y convocatoria se guardan y la
+    // vigente es la que se recibió al último, diga lo que diga la hora de su recibo; sin CURP
+    // ninguna reemplaza a otra.
     void unaVezCada_data()
     {
-        QTest::addColumn<QStringList>("llegadas");   // semilla:minutos:curp
+        QTest::addColumn<QStringList>("llegadas");   // semilla:minutos del recibo:curp
         QTest::addColumn<QList<int>>("resultados");
-        QTest::addColumn<QStringList>("quedan");     // huellas (semillas) en solicitudes
+        QTest::addColumn<QStringList>("quedan");     // huellas (semillas) en solicitudes; "~": no vigente
         using R = Recepcion::Resultado;
         QTest::newRow("el mismo paquete dos veces") << QStringList{"a:0:C1", "a:0:C1"} << QList<int>{int(R::Recibida), int(R::YaRecibida)} << QStringList{"a"};
-        QTest::newRow("una entrega más reciente") << QStringList{"a:0:C1", "b:5:C1"} << QList<int>{int(R::Recibida), int(R::Reemplaza)} << QStringList{"b"};
-        QTest::newRow("la anterior llega después") << QStringList{"b:5:C1", "a:0:C1"} << QList<int>{int(R::Recibida), int(R::HayMasReciente)} << QStringList{"b"};
-        QTest::newRow("a la misma hora decide la huella") << QStringList{"b:0:C1", "a:0:C1"} << QList<int>{int(R::Recibida), int(R::Reemplaza)} << QStringList{"a"};
+        QTest::newRow("una entrega más reciente") << QStringList{"a:0:C1", "b:5:C1"} << QList<int>{int(R::Recibida), int(R::Reemplaza)} << QStringList{"~a", "b"};
+        QTest::newRow("la de recibo anterior llega después") << QStringList{"b:5:C1", "a:0:C1"} << QList<int>{int(R::Recibida), int(R::Reemplaza)} << QStringList{"~b", "a"};
+        QTest::newRow("a la misma hora decide la llegada") << QStringList{"b:0:C1", "a:0:C1"} << QList<int>{int(R::Recibida), int(R::Reemplaza)} << QStringList{"~b", "a"};
+        QTest::newRow("un recibo fechado en 2099") << QStringList{"a:50000000:C1", "b:0:C1", "a:50000000:C1"}
+                                                  << QList<int>{int(R::Recibida), int(R::Reemplaza), int(R::YaRecibida)} << QStringList{"~a", "b"};
+        QTest::newRow("tres entregas") << QStringList{"a:0:C1", "b:0:C1", "c:0:C1"} << QList<int>{int(R::Recibida), int(R::Reemplaza), int(R::Reemplaza)}
+                                       << QStringList{"~a", "~b", "c"};
         QTest::newRow("otra CURP") << QStringList{"a:0:C1", "b:5:C2"} << QList<int>{int(R::Recibida), int(R::Recibida)} << QStringList{"a", "b"};
         QTest::newRow("sin CURP") << QStringList{"a:0:", "b:5:", "a:0:"} << QList<int>{int(R::Recibida), int(R::Recibida), int(R::YaRecibida)} << QStringList{"a", "b"};
     }
@@ -278,12 +331,8 @@ private slots:
             Entorno::sql(QStringLiteral("Update General Set Ingreso_Mensual=:i"), {{QStringLiteral("i"), int(i)}});
             QCOMPARE(int(Recepcion::carga(paquete(p.at(0), p.at(1).toInt()), db).resultado), resultados.at(i));
         }
-        QStringList esperadas;
-        for (const QString &s : quedan)
-            esperadas << huella(s);
-        esperadas.sort();
-        QCOMPARE(valorPg(db, QStringLiteral("SELECT string_agg(huella, ',' ORDER BY huella) FROM solicitudes")).toString(), esperadas.join(u','));
-        // Cada solicitud que queda tiene sus tablas una sola vez.
+        compruebaEntregas(quedan, huella);
+        // Cada entrega que queda tiene sus tablas una sola vez.
         QCOMPARE(cuenta(QStringLiteral("persona")), quedan.size() * Entorno::cuenta(QStringLiteral("Persona")));
         QCOMPARE(cuenta(QStringLiteral("general")), quedan.size());
     }
@@ -299,7 +348,15 @@ private slots:
         QSqlQuery q(db);
         QVERIFY(q.exec(QStringLiteral("ALTER TABLE domicilio DROP COLUMN municipio")));
         QVERIFY(q.exec(QStringLiteral("DROP TABLE montosquiral")));
+        // La versión 1: una solicitud por CURP y convocatoria, sin la vista de las vigentes.
+        QVERIFY(q.exec(QStringLiteral("DROP VIEW solicitudes_vigentes")));
+        QVERIFY(q.exec(QStringLiteral("DROP INDEX solicitudes_por_solicitante")));
+        QVERIFY(q.exec(QStringLiteral("ALTER TABLE solicitudes ADD CONSTRAINT una_por_solicitante UNIQUE (convocatoria, curp)")));
+        QVERIFY(q.exec(QStringLiteral("UPDATE esquema_agencia SET version = 1")));
         EsquemaAgencia::prepara(db);
+        QCOMPARE(int(Recepcion::carga(paquete(QStringLiteral("b")), db).resultado), int(Recepcion::Resultado::Reemplaza));
+        QCOMPARE(valorPg(db, QStringLiteral("SELECT huella || entregas FROM solicitudes_vigentes")).toString(), huella(QStringLiteral("b")) + u'2');
+        QVERIFY(q.exec(QStringLiteral("DELETE FROM solicitudes WHERE huella = '%1'").arg(huella(QStringLiteral("b")))));
         QCOMPARE(cuenta(QStringLiteral("solicitudes")), 1);
         QCOMPARE(cuenta(QStringLiteral("domicilio")), Entorno::cuenta(QStringLiteral("Domicilio")));
         QCOMPARE(cuenta(QStringLiteral("domicilio"), QStringLiteral("municipio IS NULL")), Entorno::cuenta(QStringLiteral("Domicilio")));
@@ -319,20 +376,39 @@ private slots:
     // solicitud-cli recibe de punta a punta: corridas sucesivas sobre una base nueva.
     void recibe_data()
     {
-        QTest::addColumn<QStringList>("corridas");   // "paquetes separados por blancos|trabajadores"
+        // "paquetes separados por blancos|trabajadores|carpeta donde cae el lector"; en un
+        // nombre, \n y \e son un salto de línea y un ESC.
+        QTest::addColumn<QStringList>("corridas");
         QTest::addColumn<QList<int>>("codigos");
         QTest::addColumn<QStringList>("quedan");
         QTest::addColumn<QString>("ultimaSalida");   // renglón de la última corrida (@X: carpeta X)
         QTest::newRow("varios y otra vez") << QStringList{"A B C", "C B A"} << QList<int>{0, 0} << QStringList{"A", "B", "C"}
                                            << "YA RECIBIDO @B: MARÍA ELENA TORRES NÚÑEZ, convocatoria 482";
-        QTest::newRow("una entrega más reciente") << QStringList{"A", "A2"} << QList<int>{0, 0} << QStringList{"A2"}
+        QTest::newRow("una entrega más reciente") << QStringList{"A", "A2"} << QList<int>{0, 0} << QStringList{"~A", "A2"}
                                                   << "RECIBIDO @A2: MARÍA ELENA TORRES VALLE, convocatoria 482, sin inconsistencias; "
-                                                     "reemplaza la entrega anterior de la CURP TOVM750305MJCRLR09";
-        QTest::newRow("la anterior llega después") << QStringList{"A2 A"} << QList<int>{0} << QStringList{"A2"} << "ANTERIOR @A: ";
+                                                     "es la entrega vigente de la CURP TOVM750305MJCRLR09 en lugar de la de @A (recibida ";
+        QTest::newRow("la de recibo anterior llega después") << QStringList{"A2 A"} << QList<int>{0} << QStringList{"~A2", "A"}
+                                                           << "RECIBIDO @A: MARÍA ELENA TORRES VALLE, convocatoria 482, sin inconsistencias; "
+                                                              "es la entrega vigente de la CURP TOVM750305MJCRLR09 en lugar de la de @A2";
+        QTest::newRow("una que ya no es la vigente, otra vez") << QStringList{"A A2", "A"} << QList<int>{0, 0} << QStringList{"~A", "A2"}
+                                                             << "YA RECIBIDO @A: MARÍA ELENA TORRES VALLE, convocatoria 482; no es la entrega "
+                                                                "vigente de la CURP TOVM750305MJCRLR09: lo es la de @A2 (recibida ";
         QTest::newRow("cambiado o sin recibo") << QStringList{"cambiado sinRecibo C"} << QList<int>{1} << QStringList{"C"}
                                                << "RECHAZADO @cambiado: ";
-        QTest::newRow("dos trabajadores con repetidos") << QStringList{"A B C A2 B A C|2"} << QList<int>{0} << QStringList{"A2", "B", "C"}
+        QTest::newRow("dos trabajadores con repetidos") << QStringList{"A B C A2 B A C|2"} << QList<int>{0} << QStringList{"?A", "?A2", "B", "C"}
                                                         << "RECIBIDO @C: MARÍA ELENA TORRES IBÁÑEZ D'ÓRSAY";
+        QTest::newRow("nombre con salto de línea y escape") << QStringList{"B\\n\\e[2J", "A B\\n\\e[2J|2"} << QList<int>{0, 0} << QStringList{"A", "B\n\x1b[2J"}
+                                                            << "YA RECIBIDO \"@B\\n\\x1b[2J\": MARÍA ELENA TORRES NÚÑEZ";
+        QTest::newRow("sin RFC") << QStringList{"sinRFC C|2"} << QList<int>{1} << QStringList{"C"}
+                                 << "RECHAZADO @sinRFC: la base de la agencia no admite un valor (al guardar la solicitud): ";
+        QTest::newRow("sin el renglón del solicitante") << QStringList{"C sinSolicitante"} << QList<int>{1} << QStringList{"C"}
+                                                        << "RECHAZADO @sinSolicitante: el paquete no trae los datos del solicitante";
+        QTest::newRow("clave repetida") << QStringList{"claveRepetida B"} << QList<int>{1} << QStringList{"B"}
+                                        << "RECHAZADO @claveRepetida: su solicitud no se puede cargar: Ya existe un registro con la misma clave";
+        QTest::newRow("un lector que cae") << QStringList{"A B C|1|B"} << QList<int>{1} << QStringList{"A", "C"}
+                                           << "RECHAZADO @B: el lector del paquete terminó de forma anormal (señal 6)";
+        QTest::newRow("un lector que cae, dos trabajadores") << QStringList{"B A C|2|B"} << QList<int>{1} << QStringList{"A", "C"}
+                                                             << "RECHAZADO @B: el lector del paquete terminó de forma anormal";
     }
     void recibe()
     {
@@ -341,13 +417,31 @@ private slots:
         QFETCH(QStringList, quedan);
         QFETCH(QString, ultimaSalida);
         baseNueva();
+        // Carpetas temporales de otras corridas: una de un proceso que ya no existe y otra del
+        // vivo (éste); sólo la primera se borra, y nada de los trabajadores queda.
+        const QString raiz = Temporal::raiz();
+        QVERIFY(QDir().mkpath(raiz + QStringLiteral("/corrida-muerta/base-x")));
+        QFile muerta(raiz + QStringLiteral("/corrida-muerta.lock"));
+        QVERIFY(muerta.open(QIODevice::WriteOnly));
+        muerta.write("999999999\nsolicitud-cli\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        muerta.close();
+        QLockFile viva(raiz + QStringLiteral("/corrida-viva.lock"));
+        QVERIFY(viva.tryLock(0) && QDir().mkpath(raiz + QStringLiteral("/corrida-viva")));
         SalidaCli s;
         for (qsizetype i = 0; i < corridas.size(); ++i) {
+            const QStringList partes = corridas.at(i).split(u'|');
+            qputenv("SOLICITUD_PRUEBA_ABORTA", partes.value(2).toUtf8());
             s = corre(argumentos(corridas.at(i)));
+            qunsetenv("SOLICITUD_PRUEBA_ABORTA");
             QVERIFY2(s.codigo == codigos.at(i), qPrintable(s.salida + s.error));
+            // Un renglón por paquete, diga lo que diga su nombre.
+            QCOMPARE(s.salida.count(u'\n'), partes.at(0).count(u' ') + 1);
         }
         QVERIFY2(s.salida.contains(ultimaSalida.replace(QStringLiteral("@"), m_paquetes.path() + u'/')), qPrintable(s.salida));
         quedanSolo(quedan);
+        QCOMPARE(cuenta(QStringLiteral("solicitudes_vigentes")), cuenta(QStringLiteral("(SELECT DISTINCT curp FROM solicitudes) c")));
+        QCOMPARE(QDir(raiz).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"corrida-viva", "corrida-viva.lock"}));
+        QDir(raiz + QStringLiteral("/corrida-viva")).removeRecursively();
     }
 
     // Dos recepciones a la vez, cada una con dos trabajadores, sobre conjuntos que se cruzan.
@@ -360,7 +454,9 @@ private slots:
         QVERIFY(una.waitForFinished(60000) && otra.waitForFinished(60000));
         QCOMPARE(una.exitCode(), 0);
         QCOMPARE(otra.exitCode(), 0);
-        quedanSolo({QStringLiteral("A2"), QStringLiteral("B"), QStringLiteral("C")});
+        // Cuál de A y A2 es la vigente depende de cuál se confirmó al último; una sola lo es.
+        quedanSolo({QStringLiteral("?A"), QStringLiteral("?A2"), QStringLiteral("B"), QStringLiteral("C")});
+        QCOMPARE(cuenta(QStringLiteral("solicitudes_vigentes")), 3);
     }
 
     // El resumen se lee de vuelta con un lector de CSV: encabezado, acentos, comillas y comas.
@@ -372,6 +468,9 @@ private slots:
         Recepcion::carga(paquete(QStringLiteral("a")), db);
         Entorno::sql(QStringLiteral("Update Persona Set Curp='X1', Paterno=:p Where Tipo='SOL'"), {{QStringLiteral("p"), QStringLiteral("O'NEILL \"EL, BUENO\"")}});
         Recepcion::carga(paquete(QStringLiteral("b")), db);
+        // Otra entrega del mismo solicitante: un solo renglón, el de la última, con las dos contadas.
+        Entorno::sql(QStringLiteral("Update General Set Ingreso_Mensual=1"));
+        Recepcion::carga(paquete(QStringLiteral("c")), db);
         QTemporaryDir dir;
         const QString archivo = dir.filePath(QStringLiteral("resumen.csv"));
         const SalidaCli s = corre({QStringLiteral("resumen"), QStringLiteral("--destino"), m_uri, archivo});
@@ -380,10 +479,11 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QVector<QStringList> filas = Csv::lee(QString::fromUtf8(f.readAll()));
         QCOMPARE(filas.size(), 3);
-        QCOMPARE(filas.at(0).join(u','), QStringLiteral("convocatoria,nombre,rfc,curp,veredicto,hallazgos,recibida,huella"));
+        QCOMPARE(filas.at(0).join(u','), QStringLiteral("convocatoria,nombre,rfc,curp,veredicto,hallazgos,recibida,huella,entregas"));
         QCOMPARE(filas.at(1).mid(0, 6), (QStringList{"482", "MARÍA ELENA O'NEILL \"EL, BUENO\" VALLE", "TOVM750305", "X1", "sin inconsistencias", "0"}));
         QCOMPARE(filas.at(2).mid(0, 6), (QStringList{"482", "MARÍA ELENA TORRES VALLE", "TOVM750305", "TOVM750305MJCRLR09", "sin inconsistencias", "0"}));
-        QCOMPARE(filas.at(2).at(7), huella(QStringLiteral("a")));
+        QCOMPARE(filas.at(1).mid(7), (QStringList{huella(QStringLiteral("c")), "2"}));
+        QCOMPARE(filas.at(2).mid(7), (QStringList{huella(QStringLiteral("a")), "1"}));
         QVERIFY2(QDateTime::fromString(filas.at(2).at(6), Qt::ISODate).isValid(), qPrintable(filas.at(2).at(6)));
     }
 };
