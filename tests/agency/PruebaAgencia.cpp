@@ -404,7 +404,7 @@ private slots:
         QTest::newRow("sin el renglón del solicitante") << QStringList{"C sinSolicitante"} << QList<int>{1} << QStringList{"C"}
                                                         << "RECHAZADO @sinSolicitante: el paquete no trae los datos del solicitante";
         QTest::newRow("clave repetida") << QStringList{"claveRepetida B"} << QList<int>{1} << QStringList{"B"}
-                                        << "RECHAZADO @claveRepetida: su solicitud no se puede cargar: Ya existe un registro con la misma clave";
+                                        << "RECHAZADO @claveRepetida: La tabla Persona.db del paquete trae en la fila 2, columna Clave, un dato que no se puede recibir: la llave se repite";
         QTest::newRow("un lector que cae") << QStringList{"A B C|1|B"} << QList<int>{1} << QStringList{"A", "C"}
                                            << "RECHAZADO @B: el lector del paquete terminó de forma anormal (señal 6)";
         QTest::newRow("un lector que cae, dos trabajadores") << QStringList{"B A C|2|B"} << QList<int>{1} << QStringList{"A", "C"}
