@@ -1,4 +1,5 @@
 #include "admin/Entrega.h"
+#include "platform/Temporal.h"
 #include "platform/Consulta.h"
 #include "platform/Esquema.h"
 #include "platform/Manifiesto.h"
@@ -73,7 +74,9 @@ int convocatoria()
     return int(q.campo(QStringLiteral("convocatoria")).entero());
 }
 
-Preparada::Preparada(int convocatoria) : m_convocatoria(convocatoria), m_archivos(Entrega::archivos(convocatoria))
+// Bajo la carpeta temporal del proceso: si el proceso muere a mitad, la próxima corrida la borra.
+Preparada::Preparada(int convocatoria)
+    : m_dir(Temporal::plantilla(QStringLiteral("entrega"))), m_convocatoria(convocatoria), m_archivos(Entrega::archivos(convocatoria))
 {
     if (!m_dir.isValid())
         throw ErrorBase(QStringLiteral("No se pudo crear la carpeta temporal donde se preparan los archivos de la entrega."),

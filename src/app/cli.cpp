@@ -1,8 +1,11 @@
 // solicitud-cli: herramienta de línea de órdenes sobre la misma base y la misma lógica.
 #include "platform/Comandos.h"
+#include "platform/ErrorBase.h"
+#include "platform/Temporal.h"
 #include "shell/Arranque.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -12,8 +15,15 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Fuera de una sesión de escritorio Qt se queja de que falta la carpeta de ejecución;
-    // una privada y temporal basta para una orden.
-    QTemporaryDir ejecucion;
+    // una privada y temporal basta para una orden (bajo la del proceso: si éste muere, la
+    // próxima corrida la borra).
+    QString plantilla;
+    try {
+        plantilla = Temporal::plantilla(QStringLiteral("ejecucion"));
+    } catch (const ErrorBase &) {
+        plantilla = QDir::tempPath() + QStringLiteral("/solicitud-cli-ejecucion-XXXXXX");
+    }
+    QTemporaryDir ejecucion(plantilla);
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && ejecucion.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ejecucion.path()));
     QApplication app(argc, argv);
