@@ -427,6 +427,10 @@ private slots:
         muerta.close();
         QLockFile viva(raiz + QStringLiteral("/corrida-viva.lock"));
         QVERIFY(viva.tryLock(0) && QDir().mkpath(raiz + QStringLiteral("/corrida-viva")));
+        // Las de procesos vivos (éste y los de otras pruebas) se quedan; las de la muerta, no.
+        QStringList antes = QDir(raiz).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        antes.removeAll(QStringLiteral("corrida-muerta"));
+        antes.removeAll(QStringLiteral("corrida-muerta.lock"));
         SalidaCli s;
         for (qsizetype i = 0; i < corridas.size(); ++i) {
             const QStringList partes = corridas.at(i).split(u'|');
@@ -440,7 +444,15 @@ private slots:
         QVERIFY2(s.salida.contains(ultimaSalida.replace(QStringLiteral("@"), m_paquetes.path() + u'/')), qPrintable(s.salida));
         quedanSolo(quedan);
         QCOMPARE(cuenta(QStringLiteral("solicitudes_vigentes")), cuenta(QStringLiteral("(SELECT DISTINCT curp FROM solicitudes) c")));
-        QCOMPARE(QDir(raiz).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"corrida-viva", "corrida-viva.lock"}));
+        QStringList despues = QDir(raiz).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        // Lo nuevo sólo puede ser de un proceso que sigue vivo (otra prueba que corre a la vez):
+        // su cerrojo no se puede tomar.
+        for (const QString &n : std::as_const(despues))
+            if (!antes.contains(n) && !n.endsWith(QStringLiteral(".lock"))) {
+                QLockFile suyo(raiz + u'/' + n + QStringLiteral(".lock"));
+                QVERIFY2(!suyo.tryLock(0), qPrintable(QStringLiteral("quedó %1").arg(n)));
+            }
+        QVERIFY(!despues.contains(QStringLiteral("corrida-muerta")) && despues.contains(QStringLiteral("corrida-viva")));
         QDir(raiz + QStringLiteral("/corrida-viva")).removeRecursively();
     }
 
