@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QButtonGroup>
+#include <QRadioButton>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -353,6 +355,40 @@ void prepara(QWidget *ventana)
 namespace {
 // Con `actual` aunque ya no se pueda enfocar (se oculta o se deshabilita con el foco): el foco
 // pasa al que le sigue en su lugar.
+// El grupo de opciones excluyentes al que pertenece el botón (su QButtonGroup, o su padre si se
+// excluyen solos), o nullptr.
+const QObject *grupoDe(const QWidget *w)
+{
+    const auto *r = qobject_cast<const QRadioButton *>(w);
+    if (!r)
+        return nullptr;
+    if (r->group())
+        return r->group()->exclusive() ? r->group() : nullptr;
+    return r->autoExclusive() ? r->parentWidget() : nullptr;
+}
+
+// Un grupo de opciones es una sola parada de Tab, como en cualquier escritorio: la opción
+// marcada (o, si no hay, la primera); la que tiene el foco, si está en el grupo. Así las flechas
+// mueven la elección desde la marcada y una barra espaciadora no marca otra por descuido.
+QList<QWidget *> unaParadaPorGrupo(const QList<QWidget *> &lista, QWidget *actual)
+{
+    QHash<const QObject *, QWidget *> elegida;
+    for (QWidget *w : lista)
+        if (const QObject *g = grupoDe(w)) {
+            QWidget *&e = elegida[g];
+            const bool marcada = static_cast<QRadioButton *>(w)->isChecked();
+            if (!e || w == actual || (marcada && e != actual))
+                e = w;
+        }
+    QList<QWidget *> r;
+    for (QWidget *w : lista) {
+        const QObject *g = grupoDe(w);
+        if (!g || elegida.value(g) == w)
+            r << w;
+    }
+    return r;
+}
+
 QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
 {
     QList<QWidget *> candidatos;
@@ -362,7 +398,7 @@ QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
             candidatos << w;
     QList<QWidget *> r;
     ordena(ventana, candidatos, r);
-    return r;
+    return unaParadaPorGrupo(r, actual);
 }
 } // namespace
 

@@ -52,6 +52,54 @@ class PruebaTeclado : public QObject {
 private slots:
     // Teclear en una lista de sólo elegir busca por el principio, sin mayúsculas ni acentos, y
     // un blanco sigue la búsqueda.
+    // Un grupo de opciones es una sola parada de Tab, en la opción marcada (o la primera), y
+    // desde ahí las flechas eligen, como un clic.
+    void grupoDeOpciones_data()
+    {
+        QTest::addColumn<int>("marcada");   // -1: ninguna
+        QTest::addColumn<int>("llega");
+        QTest::newRow("la primera marcada") << 0 << 0;
+        QTest::newRow("la de en medio marcada") << 1 << 1;
+        QTest::newRow("la última marcada") << 2 << 2;
+        QTest::newRow("ninguna marcada") << -1 << 0;
+    }
+    void grupoDeOpciones()
+    {
+        QFETCH(int, marcada);
+        QFETCH(int, llega);
+        QWidget w;
+        auto *antes = new QLineEdit(&w);
+        auto *grupo = new QButtonGroup(&w);
+        QList<QRadioButton *> opciones;
+        for (int i = 0; i < 3; ++i) {
+            opciones << new QRadioButton(QStringLiteral("Opción %1").arg(i + 1), &w);
+            opciones.last()->move(0, 30 + 25 * i);
+            grupo->addButton(opciones.last(), i);
+        }
+        auto *despues = new QLineEdit(&w);
+        despues->move(0, 120);
+        if (marcada >= 0)
+            opciones[marcada]->setChecked(true);
+        int clics = 0;
+        connect(grupo, &QButtonGroup::idClicked, &w, [&] { ++clics; });
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        antes->setFocus();
+        QVERIFY(Teclado::avanza(&w, true));
+        QCOMPARE(QApplication::focusWidget(), opciones[llega]);
+        QVERIFY(Teclado::avanza(&w, true));
+        QCOMPARE(QApplication::focusWidget(), despues);
+        QVERIFY(Teclado::avanza(&w, false));
+        QCOMPARE(QApplication::focusWidget(), opciones[llega]);
+        if (marcada < 0)
+            return;
+        const int otra = marcada == 2 ? 1 : marcada + 1;
+        QTest::keyClick(opciones[llega], marcada == 2 ? Qt::Key_Up : Qt::Key_Down);
+        QVERIFY(opciones[otra]->isChecked());
+        QCOMPARE(clics, 1);
+    }
+
     void busquedaEnLista_data()
     {
         QTest::addColumn<QString>("tecleado");
