@@ -1,4 +1,5 @@
 #include "curriculum/Vitae1.h"
+#include "shell/Teclado.h"
 #include "platform/Errores.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
@@ -74,6 +75,13 @@ TW_Vitae1::TW_Vitae1()
     Titulado->setObjectName(QStringLiteral("Titulado"));
     Titulado->setChecked(true);
     ge->addWidget(Grados, 0, 0, 1, 4);
+    {
+        // El orden del diseño en el marco escolar: el grado (la opción marcada), y los campos.
+        QList<QWidget *> orden;
+        for (QAbstractButton *b : m_grados->buttons())
+            orden << b;
+        Teclado::ordenFijo(this, orden + QList<QWidget *>{Institucion, Tipo, AnioIni, AnioFin, Carrera, Promedio, Titulado});
+    }
     ge->addWidget(etiqueta(QStringLiteral("Institución"), Institucion), 1, 0);
     ge->addWidget(Institucion, 1, 1);
     ge->addWidget(etiqueta(QStringLiteral("Tipo"), Tipo), 1, 2);

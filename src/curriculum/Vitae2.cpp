@@ -1,4 +1,5 @@
 #include "curriculum/Vitae2.h"
+#include "shell/Teclado.h"
 #include "platform/Edits.h"
 #include "shell/Fabrica.h"
 
@@ -47,6 +48,8 @@ TW_Vitae2::TW_Vitae2() : VentanaVitae(QStringLiteral("W_Vitae2"), false)
     gp->setColumnStretch(2, 1);
     gp->setColumnStretch(4, 1);
     raiz->addWidget(grupoPub);
+    // El orden del diseño: la fecha, que está arriba a la derecha, después del título.
+    Teclado::ordenFijo(this, {Pub, CB_TipoPub, Autor, TituloPub, FechaPub, PaisPub, Editorial});
 
     // --- Trabajos en congresos y tesis dirigidas: la misma forma, selector, texto largo arriba
     // y abajo un texto corto con su fecha ---

@@ -1,4 +1,5 @@
 #include "curriculum/Vitae3.h"
+#include "shell/Teclado.h"
 #include "platform/Errores.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
@@ -138,7 +139,7 @@ TW_Vitae3::TW_Vitae3()
     pie->addStretch();
     pie->addWidget(Btn_Guardar);
     raiz->addLayout(pie, 4, 0, 1, 2);
-    setTabOrder(Btn_Guardar, Btn_Anterior);
+    Teclado::ordenFijo(this, {Btn_Guardar, Btn_Anterior});   // el diseño pone Guardar antes que Anterior
 
     const auto fecha = [](EditMascara *f, const char *columna) {
         return CamposVitae::CampoLista{f, QString::fromLatin1(columna), Clase::Fecha, false, false, true};

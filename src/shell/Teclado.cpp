@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QPointer>
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QElapsedTimer>
@@ -389,6 +390,36 @@ QList<QWidget *> unaParadaPorGrupo(const QList<QWidget *> &lista, QWidget *actua
     return r;
 }
 
+// Un orden fijo de Tab, hijo de la ventana que lo declara.
+class OrdenFijo : public QObject {
+public:
+    OrdenFijo(QWidget *ventana, const QList<QWidget *> &controles) : QObject(ventana)
+    {
+        for (QWidget *c : controles)
+            lista << c;
+    }
+    QList<QPointer<QWidget>> lista;
+};
+
+void aplicaOrdenesFijos(QWidget *ventana, QList<QWidget *> &r)
+{
+    for (const QObject *hijo : ventana->children()) {
+        const auto *o = dynamic_cast<const OrdenFijo *>(hijo);   // sin Q_OBJECT: qobject_cast no lo distingue
+        if (!o)
+            continue;
+        QList<qsizetype> lugares;
+        QList<QWidget *> presentes;
+        for (const QPointer<QWidget> &c : o->lista)
+            if (const qsizetype i = c ? r.indexOf(c.data()) : -1; i >= 0) {
+                lugares << i;
+                presentes << c.data();
+            }
+        std::sort(lugares.begin(), lugares.end());
+        for (qsizetype k = 0; k < lugares.size(); ++k)
+            r[lugares[k]] = presentes[k];
+    }
+}
+
 QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
 {
     QList<QWidget *> candidatos;
@@ -398,11 +429,15 @@ QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
             candidatos << w;
     QList<QWidget *> r;
     ordena(ventana, candidatos, r);
-    return unaParadaPorGrupo(r, actual);
+    r = unaParadaPorGrupo(r, actual);
+    aplicaOrdenesFijos(ventana, r);
+    return r;
 }
 } // namespace
 
 QList<QWidget *> recorrido(QWidget *ventana) { return recorridoDesde(ventana, nullptr); }
+
+void ordenFijo(QWidget *ventana, const QList<QWidget *> &controles) { new OrdenFijo(ventana, controles); }
 
 bool avanza(QWidget *ventana, bool adelante)
 {

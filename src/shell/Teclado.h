@@ -24,7 +24,12 @@ void liga(QLabel *etiqueta, QWidget *control);
 // etiquetas.
 void prepara(QWidget *ventana);
 
-// Controles de la ventana a los que llega Tab, en orden de lectura.
+// Orden de Tab que fija el diseño para esos controles: gana sobre el orden de lectura (los
+// controles ocupan, en el orden dado, los lugares que les tocarían). Se puede llamar varias
+// veces, una por grupo de controles.
+void ordenFijo(QWidget *ventana, const QList<QWidget *> &controles);
+
+// Controles de la ventana a los que llega Tab, en orden de lectura (y los órdenes fijos).
 QList<QWidget *> recorrido(QWidget *ventana);
 
 // Lleva el foco al control siguiente (o anterior) en orden de lectura, dando la vuelta.

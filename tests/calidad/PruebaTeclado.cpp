@@ -52,6 +52,31 @@ class PruebaTeclado : public QObject {
 private slots:
     // Teclear en una lista de sólo elegir busca por el principio, sin mayúsculas ni acentos, y
     // un blanco sigue la búsqueda.
+    // Donde el diseño fija un orden de Tab, ése gana sobre el orden de lectura.
+    void ordenDelDiseno_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QStringList>("orden");
+        QTest::newRow("marco escolar") << "W_Vitae1" << QStringList{"Institucion", "Tipo", "AnioIni", "AnioFin", "Carrera", "Promedio", "Titulado"};
+        QTest::newRow("publicaciones") << "W_Vitae2" << QStringList{"Pub", "CB_TipoPub", "Autor", "TituloPub", "FechaPub", "PaisPub", "Editorial"};
+        QTest::newRow("botones del currículum") << "W_Vitae3" << QStringList{"Btn_Guardar", "Btn_Anterior"};
+    }
+    void ordenDelDiseno()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(QStringList, orden);
+        Entorno e(true);
+        Muestra::llena();
+        QWidget *w = e.inicial()->Abre_Forma(ventana);
+        QVERIFY(w);
+        QApplication::processEvents();
+        QStringList recorrido;
+        for (QWidget *c : Teclado::recorrido(w))
+            if (orden.contains(c->objectName()))
+                recorrido << c->objectName();
+        QCOMPARE(recorrido, orden);
+    }
+
     // Un grupo de opciones es una sola parada de Tab, en la opción marcada (o la primera), y
     // desde ahí las flechas eligen, como un clic.
     void grupoDeOpciones_data()
