@@ -2,16 +2,17 @@
 #include "platform/Comandos.h"
 #include "platform/ErrorBase.h"
 #include "platform/Temporal.h"
-#include "shell/Arranque.h"
+#include "platform/Traduccion.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 int main(int argc, char *argv[])
 {
-    // Sin pantalla: los informes se dibujan fuera de ella.
+    // Sin pantalla: los informes se dibujan fuera de ella. Basta Qt Gui (las letras con que se
+    // maquetan y el PDF); la herramienta no trae Qt Widgets.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Fuera de una sesión de escritorio Qt se queja de que falta la carpeta de ejecución;
@@ -26,8 +27,8 @@ int main(int argc, char *argv[])
     QTemporaryDir ejecucion(plantilla);
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && ejecucion.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ejecucion.path()));
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("solicitud-cli"));
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("solicitud-cli"));
     instalaTraduccion();
-    return Comandos::ejecuta(QApplication::arguments().mid(1));
+    return Comandos::ejecuta(QGuiApplication::arguments().mid(1));
 }

@@ -1,72 +1,44 @@
 #include "platform/Dialogos.h"
 
-#include <QApplication>
-#include <QInputDialog>
-#include <QMessageBox>
+#include <cstdio>
 
 namespace {
 std::unique_ptr<Dialogos> g_dialogos;
+// Inicialización constante: vale antes que cualquier registro hecho al cargarse una unidad.
+constinit Dialogos::Fabrica g_fabrica = nullptr;
 
-QWidget *padre() { return QApplication::activeWindow(); }
-
-QMessageBox::Icon icono(Dialogos::Icono i)
-{
-    switch (i) {
-    case Dialogos::Icono::Informacion: return QMessageBox::Information;
-    case Dialogos::Icono::Advertencia: return QMessageBox::Warning;
-    case Dialogos::Icono::Error: return QMessageBox::Critical;
-    case Dialogos::Icono::Pregunta: return QMessageBox::Question;
-    case Dialogos::Icono::Ninguno: break;
+// Sin ventanas: lo que se avisa queda en la salida de error y nada se confirma.
+class DialogosSinVentanas : public Dialogos {
+public:
+    void aviso(const QString &texto) override { escribe(texto); }
+    void mensaje(const QString &texto, Icono) override { escribe(texto); }
+    bool pregunta(const QString &texto, Icono) override
+    {
+        escribe(texto);
+        return false;
     }
-    return QMessageBox::NoIcon;
-}
+    std::optional<QString> entrada(const QString &, const QString &, const QString &) override { return std::nullopt; }
 
-QString tituloDe(Dialogos::Icono i)
-{
-    switch (i) {
-    case Dialogos::Icono::Informacion: return QStringLiteral("Información");
-    case Dialogos::Icono::Advertencia: return QStringLiteral("Advertencia");
-    case Dialogos::Icono::Error: return QStringLiteral("Error");
-    case Dialogos::Icono::Pregunta: return QStringLiteral("Confirmación");
-    case Dialogos::Icono::Ninguno: break;
+private:
+    static void escribe(const QString &texto)
+    {
+        std::fputs(texto.toUtf8().constData(), stderr);
+        std::fputc('\n', stderr);
     }
-    return Dialogos::tituloPrograma();
-}
+};
 } // namespace
 
 Dialogos &Dialogos::actual()
 {
     if (!g_dialogos)
-        g_dialogos = std::make_unique<DialogosQt>();
+        g_dialogos = g_fabrica ? g_fabrica() : std::make_unique<DialogosSinVentanas>();
     return *g_dialogos;
 }
 
 void Dialogos::instala(std::unique_ptr<Dialogos> d) { g_dialogos = std::move(d); }
 
-void DialogosQt::aviso(const QString &texto)
+bool Dialogos::registraPredeterminados(Fabrica fabrica)
 {
-    QMessageBox caja(QMessageBox::NoIcon, Dialogos::tituloPrograma(), texto, QMessageBox::Ok, padre());
-    caja.exec();
-}
-
-void DialogosQt::mensaje(const QString &texto, Icono i)
-{
-    QMessageBox caja(icono(i), tituloDe(i), texto, QMessageBox::Ok, padre());
-    caja.exec();
-}
-
-bool DialogosQt::pregunta(const QString &texto, Icono i)
-{
-    QMessageBox caja(icono(i), tituloDe(i), texto, QMessageBox::Yes | QMessageBox::No, padre());
-    caja.setDefaultButton(QMessageBox::Yes);
-    return caja.exec() == QMessageBox::Yes;
-}
-
-std::optional<QString> DialogosQt::entrada(const QString &titulo, const QString &etiqueta, const QString &inicial)
-{
-    bool ok = false;
-    const QString t = QInputDialog::getText(padre(), titulo, etiqueta, QLineEdit::Normal, inicial, &ok);
-    if (!ok)
-        return std::nullopt;
-    return t;
+    g_fabrica = fabrica;
+    return true;
 }

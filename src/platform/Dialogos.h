@@ -1,6 +1,8 @@
 #pragma once
 // Avisos, preguntas y cuadro de captura del programa. Toda ventana los pide aquí, de modo
-// que las pruebas puedan contestar por el usuario y leer lo que se mostró.
+// que las pruebas puedan contestar por el usuario y leer lo que se mostró. La interfaz es de
+// la capa de reglas; la implementación con cuadros de Qt Widgets (`DialogosQt.h`) es de la capa
+// de ventanas y se registra sola al cargarse el programa que la trae.
 #include <QString>
 #include <memory>
 #include <optional>
@@ -27,16 +29,13 @@ public:
 
     static Dialogos &actual();
     static void instala(std::unique_ptr<Dialogos> d);   // las pruebas ponen el suyo
+
+    // Los que actual() crea si nadie instaló otros: los de la capa de ventanas la registran al
+    // cargarse. Sin ella (la herramienta de línea de órdenes) los avisos van a la salida de
+    // error y las preguntas se contestan que no.
+    using Fabrica = std::unique_ptr<Dialogos> (*)();
+    static bool registraPredeterminados(Fabrica fabrica);
 };
 
 // Atajos
 inline Dialogos &dialogos() { return Dialogos::actual(); }
-
-// La implementación real, con QMessageBox y QInputDialog.
-class DialogosQt : public Dialogos {
-public:
-    void aviso(const QString &texto) override;
-    void mensaje(const QString &texto, Icono icono) override;
-    bool pregunta(const QString &texto, Icono icono) override;
-    std::optional<QString> entrada(const QString &titulo, const QString &etiqueta, const QString &inicial) override;
-};

@@ -1,13 +1,10 @@
 #pragma once
-// Lo que todas las ventanas de reporte hacen igual. Una ventana de reporte abre sus
-// consultas y arma su reporte al crearse, lo maqueta con Documento(), enseña la vista
-// previa con Muestra() y cierra sus consultas al cerrarse.
+// Lo que todos los reportes hacen igual. El modelo de un reporte (reports/M_*) abre sus
+// consultas y arma su reporte al crearse, lo maqueta con Documento() y cierra sus consultas
+// con cierra(); su ventana (reports/U_*, last) le agrega la vista previa (VistaReporte.h).
 #include "platform/informe/Pintor.h"
-#include "shell/Ventana.h"
 
 #include <QString>
-
-class QWidget;
 
 namespace Impresion {
 
@@ -28,29 +25,17 @@ bool cerrada(const QString &cerrar);
 // Leyenda del encabezado: "TALVERO" en la solicitud cerrada, "BORRADOR" si no.
 QString leyenda(bool cerrada);
 
-// Documento de un reporte recién creado, que se cierra en cuanto lo maqueta.
-template <class Ventana_> Informe::Documento documento()
+// Documento de un reporte recién creado, que cierra sus consultas en cuanto lo maqueta.
+template <class Modelo> Informe::Documento documento()
 {
-    Ventana_ r;
+    Modelo r;
     Informe::Documento d = r.Documento();
-    r.close();
+    r.cierra();
     return d;
 }
 
 // Escribe el reporte como PDF, igual que la vista previa. Devuelve el mensaje de error en
 // español, o vacío.
-template <class Ventana_> QString escribe(const QString &archivo) { return Informe::escribePdf(documento<Ventana_>(), archivo); }
-
-// Crea el reporte, enseña su vista previa modal (desde la que se imprime) y lo cierra.
-// `barraEnCero`: la barra del marco, que el reporte dejó llena al abrir sus consultas,
-// vuelve a cero mientras se ve la vista previa.
-template <class Ventana_> void muestra(QWidget *padre, bool barraEnCero = false)
-{
-    Ventana_ r(padre);
-    if (barraEnCero)
-        Ventana::progreso(0);
-    r.Muestra();
-    r.close();
-}
+template <class Modelo> QString escribe(const QString &archivo) { return Informe::escribePdf(documento<Modelo>(), archivo); }
 
 } // namespace Impresion

@@ -2,6 +2,8 @@
 // Arranque del programa en el orden establecido: base de datos, marco, módulo de datos y
 // las ventanas ocultas de entrega y de revisión (ésta se arma la primera vez que se pide:
 // nadie la ve antes y armarla costaría al abrir).
+#include "platform/Traduccion.h"   // instalaTraduccion(), que antes vivía aquí
+
 #include <QString>
 #include <memory>
 
@@ -30,6 +32,3 @@ private:
     std::unique_ptr<QWidget> m_genDsk;
     mutable std::unique_ptr<QWidget> m_incon;
 };
-
-// Traducción de Qt al español (botones "Sí", "No", "Aceptar", "Cancelar").
-void instalaTraduccion();

@@ -1,5 +1,6 @@
 #include "shell/Ventana.h"
 #include "platform/Errores.h"
+#include "platform/Progreso.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -76,6 +77,11 @@ void Ventana::progreso(int valor)
 {
     if (W_Inicial() && W_Inicial()->G_Cargando)
         W_Inicial()->G_Cargando->setValue(valor);
+}
+
+// El avance que marcan las reglas (los reportes al abrir sus consultas) se ve en la barra.
+namespace {
+[[maybe_unused]] const bool progresoEnLaBarra = Progreso::registra(&Ventana::progreso);
 }
 
 void Ventana::alSalir(QWidget *control, std::function<void()> manejador)
