@@ -4,7 +4,7 @@
 #include "reports/Emblema.h"
 #include "reports/Impresion.h"
 #include "reports/Reportes.h"
-#include "shell/Comunes.h"
+#include "platform/Fechas.h"
 
 #include <QCloseEvent>
 
@@ -114,7 +114,7 @@ void TW_Quiral::Muestra() { Informe::previsualiza(Documento(), this); }
 
 QString TW_Quiral::Edad(const QString &nacimiento)
 {
-    const QDate f = Comunes::aFecha(nacimiento.trimmed());
+    const QDate f = Fechas::lee(nacimiento.trimmed(), Fechas::Lectura::Columnas);
     if (!f.isValid())
         return {};
     return QString::number(Reloj::hoy().year() - f.year());
