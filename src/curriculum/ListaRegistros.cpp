@@ -144,7 +144,7 @@ void muestra(const CampoLista &c, const Campo &guardado)
         break;
     case Clase::Anio:
         if (auto *m = qobject_cast<EditMascara *>(c.control))
-            m->ponTexto(t.mid(6, 4));
+            m->ponTexto(Fechas::anio(t));
         break;
     case Clase::Promedio:
         if (auto *m = qobject_cast<EditMascara *>(c.control))

@@ -152,6 +152,8 @@ QString propuesta()
     return revisa(hoy) == Error::Ninguno ? hoy : QString();
 }
 
+QString anio(const QString &guardada) { return guardada.mid(6, 4); }
+
 QString enFormato(const QString &guardada, const QString &formato, QChar separador)
 {
     const QString dia = guardada.mid(0, 2), mes = guardada.mid(3, 2), anio = guardada.mid(6, 4);

@@ -46,6 +46,9 @@ QString mensaje(Error e);   // vacío para Ninguno y Conversion
 // acepta: no se propone una fecha que el programa rechazaría al teclearla.
 QString propuesta();
 
+// El año de una fecha guardada, con las cifras con que se guardó (lo que muestra un campo de año).
+QString anio(const QString &guardada);
+
 // La fecha guardada con el día, el mes y el año en el orden de un formato corto del sistema
 // ("M/d/yyyy" → "03/05/2004"), cada uno con las cifras con que se guardó.
 QString enFormato(const QString &guardada, const QString &formato, QChar separador);

@@ -1,4 +1,5 @@
 #include "reports/U_rcurr.h"
+#include "platform/Fechas.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
 #include "reports/Impresion.h"
@@ -121,7 +122,7 @@ QString TR_Curriculum::QRDBT_nivelPrint(const QString &nivel)
     return nivel;
 }
 
-QString TR_Curriculum::QRDBText8Print(const QString &fecha) { return fecha.mid(6, 4); }
+QString TR_Curriculum::QRDBText8Print(const QString &fecha) { return Fechas::anio(fecha); }
 
 void TR_Curriculum::Arma()
 {
