@@ -6,7 +6,7 @@
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
 #include "platform/Win1252.h"
-#include "shell/Comunes.h"
+#include "platform/Fechas.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/Teclado.h"
@@ -55,9 +55,7 @@ QComboBox *lista(const char *nombre, QWidget *padre)
 // detiene el guardado con el informe de error general (nunca se guarda un texto que no es fecha).
 QVariant fechaDe(const EditMascara *campo)
 {
-    if (Comunes::fechaVacia(campo->texto()))
-        return QVariant(QMetaType(QMetaType::QString));
-    const auto f = Comunes::normalizaFecha(campo->texto());
+    const auto f = Fechas::valor(campo->texto());
     if (!f)
         throw ErrorBase(QStringLiteral("'%1' no es una fecha válida").arg(campo->texto()));
     return *f;
@@ -310,7 +308,7 @@ bool TW_DatAcad2::muestra(int n)
     Contacto->ponIndice(persona.trimmed().isEmpty() ? 0 : 1);
     Puesto_Contacto->setText(puesto);
     Carta->ponIndice(carta.trimmed() == QStringLiteral("S") ? 1 : 0);
-    auto ponFecha = [](EditMascara *e, const QString &v) { e->ponTexto(v.trimmed().isEmpty() ? Comunes::fechaPropuesta() : v); };
+    auto ponFecha = [](EditMascara *e, const QString &v) { e->ponTexto(v.trimmed().isEmpty() ? Fechas::propuesta() : v); };
     ponFecha(Fec_IniBeca, iniBeca);
     ponFecha(Fec_FinBeca, finBeca);
     ponFecha(Fec_IniEst, iniEst);
@@ -474,9 +472,9 @@ void TW_DatAcad2::FechaExit(EditMascara *campo)
 {
     if (m_cerrando)
         return;
-    const auto f = Comunes::normalizaFecha(campo->texto());
+    const auto f = Fechas::normaliza(campo->texto());
     if (!f) {
-        campo->ponTexto(Comunes::fechaPropuesta());
+        campo->ponTexto(Fechas::propuesta());
         return;
     }
     campo->ponTexto(*f);

@@ -13,14 +13,14 @@ namespace {
 // entrega como lo hace el diálogo e imprime sus nombres (salida 0). Con inconsistencias
 // imprime el reporte y sale con 1 sin escribir nada. Cualquier otra falla: mensaje y 2.
 // La base se abre sólo para leer: una carpeta de tablas que no existe no se crea.
-int entrega(QStringList args)
+int entrega(const Comandos::Linea &linea)
 {
     const auto tablas =
-        Comandos::leeArgumentos(args, 1, QStringLiteral("Falta la carpeta de destino. Uso: solicitud-cli entrega DESTINO [--tablas DIR]"));
+        Comandos::leeArgumentos(linea, 1, QStringLiteral("Falta la carpeta de destino. Uso: solicitud-cli entrega DESTINO [--tablas DIR]"));
     if (!tablas)
         return 2;
     const QString carpeta = *tablas;
-    const QString destino = args.first();
+    const QString destino = linea.argumentos().first();
     if (!QFileInfo(destino).isDir()) {
         Comandos::error(QStringLiteral("No existe la carpeta de destino «%1».").arg(QDir::toNativeSeparators(destino)));
         return 2;
@@ -61,4 +61,4 @@ int entrega(QStringList args)
 REGISTRA_COMANDO(entrega, "entrega",
                  "entrega DESTINO [--tablas DIR]   revisa la solicitud y, si nada lo impide, escribe en la carpeta "
                  "DESTINO los archivos de tabla que se entregan (sale con 1 si hay inconsistencias)",
-                 entrega)
+                 entrega, "--tablas DIR")

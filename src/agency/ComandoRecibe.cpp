@@ -67,16 +67,17 @@ Trabajos::Respuesta recibeCarpeta(const QString &carpeta, QSqlDatabase &db)
     }
 }
 
-int recibe(QStringList args)
+int recibe(const Comandos::Linea &linea)
 {
-    if (args.removeAll(QStringLiteral("--trabajador")) > 0)
+    if (linea.marca(QStringLiteral("trabajador")))
         return Trabajos::atiende([](const QString &uri) -> Trabajos::Receptor {
             QSqlDatabase db = Destino::conecta(Destino::lee(uri), kConexion);
             return [db](const QString &carpeta) mutable { return recibeCarpeta(carpeta, db); };
         });
     const QString uso = QStringLiteral("Uso: solicitud-cli recibe PAQUETE... --destino URI [--trabajos N]");
-    const auto uri = Comandos::extraeOpcion(args, QStringLiteral("--destino"));
-    const auto trabajos = Comandos::extraeOpcion(args, QStringLiteral("--trabajos"));
+    const auto uri = linea.opcion(QStringLiteral("destino"));
+    const auto trabajos = linea.opcion(QStringLiteral("trabajos"));
+    const QStringList &args = linea.argumentos();
     if (!uri || uri->isEmpty()) {
         Comandos::error(QStringLiteral("Falta la base de la agencia (--destino URI). ") + uso);
         return 2;
@@ -120,4 +121,4 @@ int recibe(QStringList args)
 REGISTRA_COMANDO(recibe, "recibe",
                  "recibe PAQUETE... --destino URI [--trabajos N]   verifica cada carpeta de paquete entregado y carga "
                  "su solicitud en la base PostgreSQL de la agencia (sale con 1 si alguno se rechazó)",
-                 recibe)
+                 recibe, "--destino URI", "--trabajos N", "--trabajador")

@@ -45,9 +45,10 @@ void escribe(QSqlDatabase &db, const QString &salida)
                             .arg(QDir::toNativeSeparators(salida), f.errorString()));
 }
 
-int resumen(QStringList args)
+int resumen(const Comandos::Linea &linea)
 {
-    const auto uri = Comandos::extraeOpcion(args, QStringLiteral("--destino"));
+    const auto uri = linea.opcion(QStringLiteral("destino"));
+    const QStringList &args = linea.argumentos();
     if (!uri || uri->isEmpty() || args.size() != 1) {
         Comandos::error(args.size() > 1 ? QStringLiteral("Argumento no reconocido: %1").arg(args.at(1))
                                         : QStringLiteral("Uso: solicitud-cli resumen --destino URI SALIDA.csv"));
@@ -71,4 +72,4 @@ int resumen(QStringList args)
 REGISTRA_COMANDO(resumen, "resumen",
                  "resumen --destino URI SALIDA.csv   escribe en SALIDA.csv (UTF-8) un renglón por solicitante con su "
                  "entrega vigente (la última recibida) y cuántas entregas suyas hay en la base de la agencia",
-                 resumen)
+                 resumen, "--destino URI")

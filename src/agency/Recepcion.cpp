@@ -5,6 +5,7 @@
 #include "agency/Trabajos.h"
 #include "platform/Consulta.h"
 #include "platform/Esquema.h"
+#include "platform/Fechas.h"
 #include "reports/Impresion.h"
 #include "review/Revision.h"
 
@@ -36,7 +37,7 @@ QVariant valorPg(const Esquema::Columna &c, const QVariant &v)
 {
     if (v.isNull() || c.clase != Esquema::Clase::Fecha)
         return v;
-    const QDate d = QDate::fromString(v.toString(), QStringLiteral("dd/MM/yyyy"));
+    const QDate d = Fechas::lee(v.toString());
     if (!d.isValid())
         throw Destino::ErrorContenido(QStringLiteral("la columna %1 trae «%2», que no es una fecha").arg(QLatin1String(c.nombre), v.toString()));
     return d;

@@ -2,7 +2,7 @@
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
 #include "platform/Errores.h"
-#include "shell/Comunes.h"
+#include "platform/Fechas.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
 
@@ -53,18 +53,19 @@ Leido<QString> fechaDeAnio(const QString &anio)
     if (!cuatro.match(a).hasMatch())
         return {std::nullopt, QStringLiteral("El año que ingreso no es válido, es necesario que sean cuatro digitos en el año")};
     // El año 0000 no existe: la base lo admitiría, pero la entrega no podría escribir esa fecha.
-    if (a == QStringLiteral("0000"))
+    const QString fecha = QStringLiteral("01/01/") + a;
+    if (!Fechas::lee(fecha).isValid())
         return {std::nullopt, QStringLiteral("El año que ingreso no es válido, el año 0000 no existe")};
-    return {QStringLiteral("01/01/") + a, {}};
+    return {fecha, {}};
 }
 
 Leido<QString> fechaReal(const QString &texto)
 {
-    if (Comunes::fechaVacia(texto))
+    if (Fechas::vacia(texto))
         return {};
-    if (const auto f = Comunes::normalizaFecha(texto))
+    if (const auto f = Fechas::normaliza(texto))
         return {*f, {}};
-    QString m = Comunes::mensajeFecha(Comunes::revisaFecha(texto));
+    QString m = Fechas::mensaje(Fechas::revisa(texto));
     if (m.isEmpty())
         m = QStringLiteral("La fecha que ingreso no es válida, es necesario que sea dd/mm/aaaa");
     return {std::nullopt, m};
@@ -138,12 +139,12 @@ void muestra(const CampoLista &c, const Campo &guardado)
             if (!t.trimmed().isEmpty())
                 m->ponTexto(t);
             else if (c.hoySiVacia)
-                m->ponTexto(Comunes::fechaPropuesta());
+                m->ponTexto(Fechas::propuesta());
         }
         break;
     case Clase::Anio:
         if (auto *m = qobject_cast<EditMascara *>(c.control))
-            m->ponTexto(t.mid(6, 4));
+            m->ponTexto(Fechas::anio(t));
         break;
     case Clase::Promedio:
         if (auto *m = qobject_cast<EditMascara *>(c.control))

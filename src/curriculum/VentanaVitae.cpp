@@ -4,7 +4,7 @@
 #include "platform/Base.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
-#include "shell/Comunes.h"
+#include "platform/Fechas.h"
 #include "shell/U_inicial.h"
 #include "shell/Iconos.h"
 
@@ -131,16 +131,16 @@ bool VentanaVitae::eventFilter(QObject *objeto, QEvent *evento)
 
 void VentanaVitae::salidaFecha(EditMascara *fecha)
 {
-    const auto normal = Comunes::normalizaFecha(fecha->texto());
+    const auto normal = Fechas::normaliza(fecha->texto());
     bool valida = false;
     if (normal) {
         fecha->ponTexto(*normal);
         valida = W_Inicial()->Valida_Fecha(*normal);
-    } else if (!Comunes::fechaVacia(fecha->texto())) {
+    } else if (!Fechas::vacia(fecha->texto())) {
         W_Inicial()->Valida_Fecha(fecha->texto());   // sólo por su mensaje (31/02, mes 13…)
     }
     if (!valida)
-        fecha->ponTexto(Comunes::fechaPropuesta());
+        fecha->ponTexto(Fechas::propuesta());
 }
 
 void VentanaVitae::salidaPromedio(EditMascara *promedio)

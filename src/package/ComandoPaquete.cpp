@@ -43,16 +43,16 @@ QString descripcion(const Paquete &p)
 // Comprueba el paquete contra su recibo y lo revisa como se revisa una solicitud antes de
 // entregarla, en una base temporal. 0: completo, intacto y sin inconsistencias que impidan
 // entregarlo; 1: incompleto, cambiado o con inconsistencias; 2: no se pudo comprobar.
-int verifica(QStringList args)
+int verifica(const Comandos::Linea &linea)
 {
-    if (args.contains(QStringLiteral("--tablas"))) {
+    if (linea.opcion(QStringLiteral("tablas"))) {
         Comandos::error(QStringLiteral("verifica no usa la carpeta de tablas: sólo lee el paquete."));
         return 2;
     }
-    if (!Comandos::leeArgumentos(args, 1, QStringLiteral("Falta la carpeta del paquete. Uso: solicitud-cli verifica ORIGEN")))
+    if (!Comandos::leeArgumentos(linea, 1, QStringLiteral("Falta la carpeta del paquete. Uso: solicitud-cli verifica ORIGEN")))
         return 2;
     int codigo = 0;
-    const auto p = leePaquete(args.first(), codigo);
+    const auto p = leePaquete(linea.argumentos().first(), codigo);
     if (!p)
         return codigo;
     Revision::Resultado r;
@@ -71,15 +71,15 @@ int verifica(QStringList args)
 // Comprueba el paquete y pone su solicitud en la carpeta de tablas, en una transacción.
 // 0: restaurada; 1: el paquete está incompleto o cambió (la carpeta no se toca); 2: no se
 // pudo (la carpeta ya tiene una solicitud y falta --reemplaza, otro programa la usa…).
-int restaura(QStringList args)
+int restaura(const Comandos::Linea &linea)
 {
-    const bool reemplaza = args.removeAll(QStringLiteral("--reemplaza")) > 0;
+    const bool reemplaza = linea.marca(QStringLiteral("reemplaza"));
     const auto tablas = Comandos::leeArgumentos(
-        args, 1, QStringLiteral("Falta la carpeta del paquete. Uso: solicitud-cli restaura ORIGEN [--tablas DIR] [--reemplaza]"));
+        linea, 1, QStringLiteral("Falta la carpeta del paquete. Uso: solicitud-cli restaura ORIGEN [--tablas DIR] [--reemplaza]"));
     if (!tablas)
         return 2;
     int codigo = 0;
-    const auto p = leePaquete(args.first(), codigo);
+    const auto p = leePaquete(linea.argumentos().first(), codigo);
     if (!p)
         return codigo;
     Paquete::Carga c;
@@ -117,8 +117,8 @@ int restaura(QStringList args)
 REGISTRA_COMANDO(verifica, "verifica",
                  "verifica ORIGEN   comprueba el paquete entregado en la carpeta ORIGEN contra su recibo entrega.sha256 "
                  "y revisa su solicitud (sale con 1 si está incompleto, cambió o tiene inconsistencias)",
-                 verifica)
+                 verifica, "--tablas DIR")   // se acepta sólo para decir que no se usa
 REGISTRA_COMANDO(restaura, "restaura",
                  "restaura ORIGEN [--tablas DIR] [--reemplaza]   comprueba el paquete de ORIGEN y pone su solicitud en la "
                  "carpeta de tablas; si ya hay una, sólo con --reemplaza",
-                 restaura)
+                 restaura, "--tablas DIR", "--reemplaza")

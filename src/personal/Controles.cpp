@@ -2,7 +2,6 @@
 #include "shell/Teclado.h"
 #include "platform/Consulta.h"
 #include "platform/Edits.h"
-#include "shell/Comunes.h"
 #include "shell/U_inicial.h"
 
 #include <QAbstractButton>
@@ -179,23 +178,3 @@ qint64 claveOPrimera(QComboBox *combo, Consulta &q)
     return q.campo(0).entero();
 }
 } // namespace Listas
-
-namespace Fechas {
-std::optional<QString> lee(const EditMascara *campo) { return Comunes::normalizaFecha(campo->texto()); }
-
-bool vacia(const EditMascara *campo) { return Comunes::fechaVacia(campo->texto()); }
-
-std::optional<QVariant> valor(const EditMascara *campo)
-{
-    if (vacia(campo))
-        return QVariant(QMetaType(QMetaType::QString));   // NULL
-    if (const auto f = lee(campo))
-        return QVariant(*f);
-    return std::nullopt;
-}
-
-QString mensajeIlegible(const QString &texto)
-{
-    return QStringLiteral("'%1' no es una fecha válida").arg(texto);
-}
-} // namespace Fechas

@@ -81,13 +81,3 @@ std::optional<qint64> clave(QComboBox *combo);
 // desde ahí).
 qint64 claveOPrimera(QComboBox *combo, Consulta &q);
 }
-
-namespace Fechas {
-// Texto del campo leído como fecha y escrito "dd/mm/yyyy"; nullopt si no es una fecha real.
-std::optional<QString> lee(const EditMascara *campo);
-bool vacia(const EditMascara *campo);
-// Valor que se guarda: NULL para un campo vacío, la fecha si es real; nullopt si no lo es.
-std::optional<QVariant> valor(const EditMascara *campo);
-// Mensaje cuando una fecha no se puede leer al guardar.
-QString mensajeIlegible(const QString &texto);
-}

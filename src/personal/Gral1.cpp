@@ -5,6 +5,7 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
+#include "platform/Fechas.h"
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
@@ -327,7 +328,7 @@ void TW_Generales::Btn_AddCdClick()
 
 void TW_Generales::Fec_NacExit()
 {
-    if (const auto f = Fechas::lee(Fec_Nac))
+    if (const auto f = Fechas::normaliza(Fec_Nac->texto()))
         Fec_Nac->ponTexto(*f);
     if (W_Inicial()->Valida_Fecha(Fec_Nac->texto()))
         E_RFCEnter();
@@ -337,7 +338,7 @@ void TW_Generales::Fec_NacExit()
 
 void TW_Generales::E_RFCEnter()
 {
-    if (Fechas::vacia(Fec_Nac))
+    if (Fechas::vacia(Fec_Nac->texto()))
         return;
     // Una fecha incompleta no da clave: el RFC se deja como está (la ventana no se pierde).
     if (const auto rfc = W_Inicial()->Calcula_RFC(Paterno->texto(), Materno->texto(), Nombre_1->texto(),
@@ -474,7 +475,7 @@ bool TW_Generales::Guarda()
 {
     const QString sexo = Sexo->indice() == 1 ? QStringLiteral("M") : QStringLiteral("F");
     const QString civil = Edo_Civil->indice() == 1 ? QStringLiteral("S") : QStringLiteral("C");
-    const auto fecha = Fechas::valor(Fec_Nac);
+    const auto fecha = Fechas::valor(Fec_Nac->texto());
     if (!fecha) {
         // Una fecha que no existe nunca llega a la tabla.
         dialogos().mensaje(Fechas::mensajeIlegible(Fec_Nac->texto()), Dialogos::Icono::Error);

@@ -4,7 +4,7 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
-#include "shell/Comunes.h"
+#include "platform/Fechas.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/Teclado.h"
@@ -222,7 +222,7 @@ void TW_DirAct::Muestra_fec_corresp()
     Consulta q;
     q.abre(QStringLiteral("Select fec_correspondencia fec from general"));
     const QString fecha = q.campo(QStringLiteral("fec")).texto();
-    Fec_Corresp->ponTexto(fecha.isEmpty() ? Comunes::fechaPropuesta() : fecha);
+    Fec_Corresp->ponTexto(fecha.isEmpty() ? Fechas::propuesta() : fecha);
 }
 
 void TW_DirAct::Muestra_Domicilio(const QString &tipo)
@@ -399,14 +399,14 @@ void TW_DirAct::e_mailExit()
 
 void TW_DirAct::Fec_CorrespExit()
 {
-    const auto f = Fechas::lee(Fec_Corresp);
+    const auto f = Fechas::normaliza(Fec_Corresp->texto());
     if (!f) {
-        Fec_Corresp->ponTexto(Comunes::fechaPropuesta());
+        Fec_Corresp->ponTexto(Fechas::propuesta());
         return;
     }
     Fec_Corresp->ponTexto(*f);
     if (!W_Inicial()->Valida_Fecha(*f))
-        Fec_Corresp->ponTexto(Comunes::fechaPropuesta());
+        Fec_Corresp->ponTexto(Fechas::propuesta());
 }
 
 // --- Guardar ------------------------------------------------------------------------------------------
@@ -431,7 +431,7 @@ qint64 TW_DirAct::clavePersona() const
 
 bool TW_DirAct::Guarda()
 {
-    const auto fecha = Fechas::valor(Fec_Corresp);
+    const auto fecha = Fechas::valor(Fec_Corresp->texto());
     if (!fecha) {
         dialogos().mensaje(Fechas::mensajeIlegible(Fec_Corresp->texto()), Dialogos::Icono::Error);
         return false;

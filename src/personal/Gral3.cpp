@@ -3,6 +3,7 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
+#include "platform/Fechas.h"
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
@@ -278,7 +279,7 @@ void TW_Dependiente::Muestra_Dependientes(const QString &tipo)
     RFC_Aval->ponTexto(aux.campo(QStringLiteral("RFC")).texto());
     Edo_Civil->ponIndice(aux.campo(QStringLiteral("Edo_Civil")).texto() == u"C" ? 0 : 1);
     const QString fecha = aux.campo(QStringLiteral("Fec_nac")).texto();
-    Fec_nac->ponTexto(fecha.isEmpty() ? Comunes::fechaPropuesta() : fecha);
+    Fec_nac->ponTexto(fecha.isEmpty() ? Fechas::propuesta() : fecha);
     Sexo->ponIndice(aux.campo(QStringLiteral("Sexo")).texto() == u"M" ? 1 : 0);
     Habilita_Botones(tipo, existe);
     ponTipo(tipo);
@@ -321,10 +322,10 @@ bool TW_Dependiente::Guarda(const QString &tipo)
 {
     const QString sexo = Sexo->indice() == 1 ? QStringLiteral("M") : QStringLiteral("F");
     const QString civil = Edo_Civil->indice() == 1 ? QStringLiteral("S") : QStringLiteral("C");
-    const auto fecha = Fechas::valor(Fec_nac);
+    const auto fecha = Fechas::valor(Fec_nac->texto());
     if (!fecha) {
         // Una fecha que no existe no llega a la tabla; se propone la de hoy.
-        Fec_nac->ponTexto(Comunes::fechaPropuesta());
+        Fec_nac->ponTexto(Fechas::propuesta());
         return false;
     }
     const bool existe = encontraste(tipo);
@@ -539,9 +540,9 @@ void TW_Dependiente::Btn_SalirClick() { cierraVentana(); }
 
 void TW_Dependiente::Fec_nacExit()
 {
-    const auto f = Fechas::lee(Fec_nac);
+    const auto f = Fechas::normaliza(Fec_nac->texto());
     if (!f) {
-        Fec_nac->ponTexto(Comunes::fechaPropuesta());
+        Fec_nac->ponTexto(Fechas::propuesta());
         return;
     }
     Fec_nac->ponTexto(*f);
@@ -553,7 +554,7 @@ void TW_Dependiente::Fec_nacExit()
 
 void TW_Dependiente::RFC_AvalEnter()
 {
-    if (m_tipo != u"AVA" || Fechas::vacia(Fec_nac))
+    if (m_tipo != u"AVA" || Fechas::vacia(Fec_nac->texto()))
         return;
     // Sin fecha válida no hay clave que proponer; lo escrito se conserva.
     if (const auto rfc = W_Inicial()->Calcula_RFC(Paterno->texto(), Materno->texto(), Nombre_1->texto(),

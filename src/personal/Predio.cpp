@@ -4,7 +4,7 @@
 #include "platform/Consulta.h"
 #include "platform/Dialogos.h"
 #include "platform/Edits.h"
-#include "shell/Comunes.h"
+#include "platform/Fechas.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
@@ -36,10 +36,10 @@ const QString kSalir = QStringLiteral("Salir");
 // programa no la acepta (año fuera de 1900 a 2020).
 std::optional<QVariant> fechaAGuardar(const EditMascara *campo)
 {
-    const auto v = Fechas::valor(campo);
+    const auto v = Fechas::valor(campo->texto());
     if (!v)
         return std::nullopt;
-    if (!v->isNull() && Comunes::revisaFecha(v->toString()) != Comunes::ErrorFecha::Ninguno)
+    if (!v->isNull() && Fechas::revisa(v->toString()) != Fechas::Error::Ninguno)
         return std::nullopt;
     return v;
 }
@@ -300,11 +300,11 @@ void TW_Predial::Btn_DirTraAvalClick() { abreDomicilio(QStringLiteral("AVT")); }
 void TW_Predial::revisaFecha(EditMascara *campo)
 {
     // Un campo vacío queda vacío: la fecha no se conoce, no es hoy.
-    if (Fechas::vacia(campo))
+    if (Fechas::vacia(campo->texto()))
         return;
-    const auto f = Fechas::lee(campo);
+    const auto f = Fechas::normaliza(campo->texto());
     if (!f) {
-        campo->ponTexto(Comunes::fechaPropuesta());
+        campo->ponTexto(Fechas::propuesta());
         return;
     }
     campo->ponTexto(*f);

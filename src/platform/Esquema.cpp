@@ -1,4 +1,5 @@
 #include "platform/Esquema.h"
+#include "platform/Fechas.h"
 
 namespace Esquema {
 namespace {
@@ -113,11 +114,7 @@ constexpr Tabla kTablas[] = {
 
 QString restriccionFecha(const QString &c)
 {
-    // dd/mm/yyyy de dígitos y, leída como AAAA-MM-DD, la misma fecha tras pasar por el día
-    // juliano (el 31/04 vuelve como 01/05, así que la igualdad descarta días imposibles).
-    const QString iso = QStringLiteral("substr(%1,7,4)||'-'||substr(%1,4,2)||'-'||substr(%1,1,2)").arg(c);
-    return QStringLiteral("CHECK (%1 IS NULL OR (%1 GLOB '[0-9][0-9]/[0-9][0-9]/[0-9][0-9][0-9][0-9]'"
-                          " AND date(julianday(%2)) IS %2))").arg(c, iso);
+    return QStringLiteral("CHECK (%1 IS NULL OR %2)").arg(c, Fechas::condicionSql(c));
 }
 
 } // namespace

@@ -27,15 +27,15 @@ void leyendaDeLaRevision()
     q.ejecuta(QStringLiteral("CREATE TEMP VIEW General AS SELECT %1 FROM main.General").arg(columnas.join(u',')));
 }
 
-int imprime(QStringList args)
+int imprime(const Comandos::Linea &linea)
 {
     const auto tablas = Comandos::leeArgumentos(
-        args, 2, QStringLiteral("Faltan argumentos. Uso: solicitud-cli imprime REPORTE SALIDA.pdf [--tablas DIR]; reportes: %1").arg(listaReportes()));
+        linea, 2, QStringLiteral("Faltan argumentos. Uso: solicitud-cli imprime REPORTE SALIDA.pdf [--tablas DIR]; reportes: %1").arg(listaReportes()));
     if (!tablas)
         return 2;
     const QString carpeta = *tablas;
-    const QString nombre = args.at(0);
-    const QString salida = args.at(1);
+    const QString nombre = linea.argumentos().at(0);
+    const QString salida = linea.argumentos().at(1);
     if (!Reportes::existe(nombre)) {
         Comandos::error(QStringLiteral("Reporte desconocido: %1. Reportes: %2").arg(nombre, listaReportes()));
         return 2;
@@ -81,4 +81,5 @@ int imprime(QStringList args)
 }
 } // namespace
 
-REGISTRA_COMANDO(imprime, "imprime", "imprime REPORTE SALIDA.pdf [--tablas DIR]   escribe un reporte impreso como PDF", imprime)
+REGISTRA_COMANDO(imprime, "imprime", "imprime REPORTE SALIDA.pdf [--tablas DIR]   escribe un reporte impreso como PDF", imprime,
+                 "--tablas DIR")

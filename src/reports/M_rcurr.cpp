@@ -1,4 +1,5 @@
 #include "reports/M_rcurr.h"
+#include "platform/Fechas.h"
 #include "platform/Progreso.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
@@ -111,7 +112,7 @@ QString MR_Curriculum::QRDBT_nivelPrint(const QString &nivel)
     return nivel;
 }
 
-QString MR_Curriculum::QRDBText8Print(const QString &fecha) { return fecha.mid(6, 4); }
+QString MR_Curriculum::QRDBText8Print(const QString &fecha) { return Fechas::anio(fecha); }
 
 void MR_Curriculum::Arma()
 {

@@ -1,10 +1,10 @@
 #include "reports/M_rquiral.h"
+#include "platform/Fechas.h"
 #include "platform/Reloj.h"
 #include "platform/informe/Pintor.h"
 #include "reports/Emblema.h"
 #include "reports/Impresion.h"
 #include "reports/Reportes.h"
-#include "shell/Comunes.h"
 
 
 using Informe::TipoBanda;
@@ -108,7 +108,7 @@ void MR_Quiral::cierra()
 
 QString MR_Quiral::Edad(const QString &nacimiento)
 {
-    const QDate f = Comunes::aFecha(nacimiento.trimmed());
+    const QDate f = Fechas::lee(nacimiento.trimmed(), Fechas::Lectura::Columnas);
     if (!f.isValid())
         return {};
     return QString::number(Reloj::hoy().year() - f.year());

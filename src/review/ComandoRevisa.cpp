@@ -11,10 +11,10 @@ namespace {
 // cuando las tablas no se pueden leer. No escribe nada: una carpeta o una base que no
 // existen no se crean. Con --ubica cada hallazgo lleva, tras un TAB cada uno, la ventana, el
 // control y el registro donde se corrige.
-int revisa(QStringList args)
+int revisa(const Comandos::Linea &linea)
 {
-    const bool ubica = args.removeAll(QStringLiteral("--ubica")) > 0;
-    const auto tablas = Comandos::leeArgumentos(args, 0);
+    const bool ubica = linea.marca(QStringLiteral("ubica"));
+    const auto tablas = Comandos::leeArgumentos(linea, 0);
     if (!tablas)
         return 2;
     const QString carpeta = *tablas;
@@ -48,4 +48,4 @@ REGISTRA_COMANDO(revisa, "revisa",
                  "revisa [--ubica] [--tablas DIR]   revisa la solicitud e imprime sus inconsistencias (sale con 1 si "
                  "hay alguna que impide entregarla); --ubica añade a cada una, separados por TAB, la ventana, el "
                  "control y el registro donde se corrige",
-                 revisa)
+                 revisa, "--ubica", "--tablas DIR")

@@ -1,9 +1,8 @@
 #include "review/Revision.h"
 #include "admin/Entrega.h"
 #include "platform/Consulta.h"
-#include "platform/Regional.h"
 #include "platform/Reloj.h"
-#include "shell/Comunes.h"
+#include "platform/Fechas.h"
 
 namespace Revision {
 namespace {
@@ -135,21 +134,6 @@ constexpr Captura kCapturas[] = {
 
 bool vacio(const Campo &c) { return c.texto().isEmpty(); }
 
-// Lee los dígitos de `texto` desde `pos`; false si no son todos dígitos.
-bool digitos(const QString &texto, qsizetype pos, int n, int &valor)
-{
-    if (pos + n > texto.size())
-        return false;
-    valor = 0;
-    for (int i = 0; i < n; ++i) {
-        const QChar c = texto.at(pos + i);
-        if (c < u'0' || c > u'9')
-            return false;
-        valor = valor * 10 + (c.unicode() - u'0');
-    }
-    return true;
-}
-
 class Revisor {
 public:
     explicit Revisor(const std::function<void(int)> &progreso) : m_progreso(progreso) {}
@@ -206,14 +190,14 @@ private:
     std::optional<QDate> fecha(const QString &texto, const std::function<Lugar()> &l, const QString &campo,
                                const QString &cola = {})
     {
-        const auto f = convierteFecha(texto);
-        if (!f) {
-            if (Comunes::fechaVacia(texto))
-                hallazgo(QStringLiteral("Falta la ") + campo + cola, l());
-            else
-                hallazgo(QStringLiteral("La ") + campo + QStringLiteral(" no es una fecha válida") + cola, l());
-        }
-        return f;
+        const QDate f = Fechas::lee(texto);
+        if (f.isValid())
+            return f;
+        if (Fechas::vacia(texto))
+            hallazgo(QStringLiteral("Falta la ") + campo + cola, l());
+        else
+            hallazgo(QStringLiteral("La ") + campo + QStringLiteral(" no es una fecha válida") + cola, l());
+        return std::nullopt;
     }
 
     // Un domicilio pasa con calle y con estado y ciudad que no son 0; un estado o una ciudad
@@ -539,47 +523,6 @@ private:
 };
 
 } // namespace
-
-std::optional<QDate> convierteFecha(const QString &guardada)
-{
-    const QString formato = Regional::formatoFechaCorta();
-    const QChar separador = Regional::separadorFecha();
-    const QString sistema = Comunes::fechaSistema(guardada, formato, separador);
-    // Se lee en el mismo orden en que se escribió: día, mes y año donde el formato los pide.
-    int dia = 0, mes = 0, anio = 0;
-    bool d = false, m = false, y = false;
-    qsizetype pos = 0;
-    for (QChar c : formato) {
-        bool ok = true;
-        if (c == u'd' && !d) {
-            ok = d = digitos(sistema, pos, 2, dia);
-            pos += 2;
-        } else if (c == u'M' && !m) {
-            ok = m = digitos(sistema, pos, 2, mes);
-            pos += 2;
-        } else if (c == u'y' && !y) {
-            ok = y = digitos(sistema, pos, 4, anio);
-            pos += 4;
-        } else if (c == separador) {
-            ok = pos < sistema.size() && sistema.at(pos) == separador;
-            ++pos;
-        }
-        if (!ok)
-            return std::nullopt;
-    }
-    // Un formato sin día, mes o año no dice dónde están: se lee la fecha tal como se guardó.
-    if (!(d && m && y)) {
-        if (guardada.size() != 10 || !digitos(guardada, 0, 2, dia) || !digitos(guardada, 3, 2, mes) ||
-            !digitos(guardada, 6, 4, anio))
-            return std::nullopt;
-    } else if (pos != sistema.size()) {
-        return std::nullopt;
-    }
-    const QDate f(anio, mes, dia);
-    if (!f.isValid())
-        return std::nullopt;
-    return f;
-}
 
 QString identificaEscolar(const QString &nivel, const QString &nombre, int secuencia)
 {

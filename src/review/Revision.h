@@ -2,7 +2,6 @@
 // Revisión de inconsistencias de la solicitud guardada: los chequeos en su orden fijo, sin
 // ventanas, para que la ventana W_Incon, la herramienta de línea de órdenes y las pruebas
 // compartan exactamente el mismo reporte.
-#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -45,11 +44,6 @@ struct Resultado {
 // Revisa la solicitud de la base abierta. `progreso` recibe los avances 20, 40, 60, 70 y 100.
 // Un error de la base se propaga como ErrorBase.
 Resultado revisa(const std::function<void(int)> &progreso = {});
-
-// Fecha guardada "dd/mm/yyyy" convertida pasando por el orden del formato corto del sistema
-// (como la muestra el programa) y leída de vuelta en ese mismo orden; nullopt si no es una
-// fecha. El resultado no depende del formato corto.
-std::optional<QDate> convierteFecha(const QString &guardada);
 
 // Texto con que un hallazgo de antecedentes escolares identifica el registro: el nivel
 // ("Licenciatura", "Maestría", "Doctorado", "Otros estudios 3") y, si lo tiene, el nombre

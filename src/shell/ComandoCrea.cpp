@@ -3,9 +3,9 @@
 #include "platform/Comandos.h"
 
 namespace {
-int crea(QStringList args)
+int crea(const Comandos::Linea &linea)
 {
-    const auto tablas = Comandos::leeArgumentos(args, 0);
+    const auto tablas = Comandos::leeArgumentos(linea, 0);
     if (!tablas)
         return 2;
     const QString carpeta = *tablas;
@@ -20,4 +20,5 @@ int crea(QStringList args)
 }
 } // namespace
 
-REGISTRA_COMANDO(crea, "crea", "crea [--tablas DIR]   crea la carpeta de tablas con su base y sus catálogos", crea)
+REGISTRA_COMANDO(crea, "crea", "crea [--tablas DIR]   crea la carpeta de tablas con su base y sus catálogos", crea,
+                 "--tablas DIR")

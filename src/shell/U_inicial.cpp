@@ -5,6 +5,7 @@
 #include "platform/Dialogos.h"
 #include "platform/Errores.h"
 #include "platform/Regional.h"
+#include "platform/Fechas.h"
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
 #include "shell/U_Mod.h"
@@ -353,10 +354,10 @@ void TW_Inicial::Cierra_Ventanas()
 
 bool TW_Inicial::Valida_Fecha(const QString &texto)
 {
-    const Comunes::ErrorFecha e = Comunes::revisaFecha(texto);
-    if (e == Comunes::ErrorFecha::Ninguno)
+    const Fechas::Error e = Fechas::revisa(texto);
+    if (e == Fechas::Error::Ninguno)
         return true;
-    const QString m = Comunes::mensajeFecha(e);
+    const QString m = Fechas::mensaje(e);
     if (!m.isEmpty())
         dialogos().aviso(m);
     return false;
@@ -465,7 +466,7 @@ std::optional<QString> TW_Inicial::Pide_Nombre_Catalogo(const QString &titulo)
 
 QString TW_Inicial::Fecha_Sistema(const QString &texto) const
 {
-    return Comunes::fechaSistema(texto, Regional::formatoFechaCorta(), Regional::separadorFecha());
+    return Fechas::enFormato(texto, Regional::formatoFechaCorta(), Regional::separadorFecha());
 }
 
 bool TW_Inicial::Tiene_Arroba(const QString &texto) const { return Comunes::tieneArroba(texto); }

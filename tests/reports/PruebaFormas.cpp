@@ -160,6 +160,10 @@ private slots:
         QTest::newRow("falta la salida") << QStringList{"imprime", "formas", "--tablas", "CARPETA"} << "Faltan argumentos";
         QTest::newRow("argumento de más") << QStringList{"imprime", "formas", "SALIDA", "extra", "--tablas", "CARPETA"} << "Argumento no reconocido: extra";
         QTest::newRow("--tablas sin carpeta") << QStringList{"imprime", "formas", "SALIDA", "--tablas"} << "Falta la carpeta";
+        QTest::newRow("opción desconocida") << QStringList{"imprime", "formas", "SALIDA", "--color", "--tablas", "CARPETA"}
+                                            << "Argumento no reconocido: --color";
+        QTest::newRow("--tablas dos veces") << QStringList{"imprime", "formas", "SALIDA", "--tablas", "CARPETA", "--tablas", "FALTA"}
+                                            << "Argumento no reconocido: --tablas";
         QTest::newRow("salida en carpeta inexistente") << QStringList{"imprime", "formas", "FALTA/x.pdf", "--tablas", "CARPETA"} << "No se puede escribir";
         QTest::newRow("fideicomiso sin solicitante") << QStringList{"imprime", "quiral", "SALIDA", "--tablas", "CARPETA"}
                                                      << "no tiene nada que imprimir: falta el solicitante";
@@ -169,14 +173,20 @@ private slots:
     void ayudaDeCadaOrden_data()
     {
         QTest::addColumn<QString>("orden");
-        for (const char *o : {"crea", "entrega", "imprime", "restaura", "revisa", "verifica", "recibe", "resumen"})
-            QTest::newRow(o) << QString::fromLatin1(o);
+        QTest::addColumn<QStringList>("resto");   // DIR se sustituye
+        for (const char *o : {"crea", "entrega", "imprime", "restaura", "revisa", "verifica", "recibe", "resumen"}) {
+            QTest::newRow(o) << QString::fromLatin1(o) << QStringList{"--help", "--tablas", "DIR"};
+            // Donde iba la carpeta: es la ayuda, no una carpeta llamada "--help".
+            QTest::addRow("%s --tablas --help", o) << QString::fromLatin1(o) << QStringList{"ORIGEN", "--tablas", "--help"};
+        }
     }
     void ayudaDeCadaOrden()
     {
         QFETCH(QString, orden);
+        QFETCH(QStringList, resto);
         QTemporaryDir dir;
-        const SalidaCli r = corre({orden, QStringLiteral("--help"), QStringLiteral("--tablas"), dir.filePath(QStringLiteral("t"))});
+        resto.replaceInStrings(QStringLiteral("DIR"), dir.filePath(QStringLiteral("t")));
+        const SalidaCli r = corre(QStringList{orden} + resto);
         QCOMPARE(r.codigo, 0);
         QVERIFY2(r.salida.startsWith(QStringLiteral("Uso: solicitud-cli ") + orden + u' '), qPrintable(r.salida + r.error));
         QVERIFY(QDir(dir.path()).isEmpty());

@@ -1,4 +1,5 @@
 #include "platform/ErrorBase.h"
+#include "platform/Fechas.h"
 #include "platform/Regional.h"
 #include "review/Revision.h"
 #include "support/Entorno.h"
@@ -317,10 +318,10 @@ private slots:
         QFETCH(QString, separador);
         Entorno e;
         Regional::fija(formato, separador.at(0));
-        QCOMPARE(Revision::convierteFecha(QStringLiteral("05/03/2004")).value_or(QDate()), QDate(2004, 3, 5));
-        QCOMPARE(Revision::convierteFecha(QStringLiteral("29/02/2004")).value_or(QDate()), QDate(2004, 2, 29));
+        QCOMPARE(Fechas::lee(QStringLiteral("05/03/2004")), QDate(2004, 3, 5));
+        QCOMPARE(Fechas::lee(QStringLiteral("29/02/2004")), QDate(2004, 2, 29));
         for (const char *mala : {"31/04/2004", "", "  /  /    ", "5/3/2004", "aa/bb/cccc"})
-            QVERIFY2(!Revision::convierteFecha(QLatin1String(mala)), mala);
+            QVERIFY2(!Fechas::lee(QLatin1String(mala)).isValid(), mala);
 
         Muestra::llena();
         // 5 de marzo a 3 de mayo: leídas al revés (mes por día) parecerían invertidas.

@@ -16,6 +16,7 @@
 #include "platform/paradox/Paradox.h"
 #include "platform/paradox/Rechazo.h"
 #include "platform/CarpetaCerrada.h"
+#include "platform/Fechas.h"
 #include "platform/Win1252.h"
 
 #include <QDate>
@@ -276,11 +277,7 @@ public:
                 return valida(qint64(n), campo, fila);
             if (n < 1 || n > diaMaximo())
                 datoMalo(m_db.nombre(), fila, columna, QStringLiteral("la fecha está fuera del calendario"));
-            const QDate f = QDate::fromJulianDay(QDate(1, 1, 1).toJulianDay() + n - 1);
-            return QStringLiteral("%1/%2/%3")
-                .arg(f.day(), 2, 10, QLatin1Char('0'))
-                .arg(f.month(), 2, 10, QLatin1Char('0'))
-                .arg(f.year(), 4, 10, QLatin1Char('0'));
+            return Fechas::escribe(QDate::fromJulianDay(QDate(1, 1, 1).toJulianDay() + n - 1));
         }
         case kTipoNumero: {
             if (enBlanco(p, 8))

@@ -1,10 +1,10 @@
 #include "platform/paradox/Paradox.h"
 #include "platform/Consulta.h"
+#include "platform/Fechas.h"
 #include "platform/paradox/Formato.h"
 #include "platform/paradox/Rechazo.h"
 #include "platform/Win1252.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -155,7 +155,7 @@ void ponValor(pxdoc_t *doc, char *dato, const Esquema::Tabla &t, const Definicio
         PX_put_data_double(doc, dato, 8, v.toDouble());
         break;
     case Esquema::Clase::Fecha: {
-        const QDate f = QDate::fromString(v.toString(), QStringLiteral("dd/MM/yyyy"));
+        const QDate f = Fechas::lee(v.toString());
         if (f.isValid())
             PX_put_data_long(doc, dato, 4, diaParadox(f.year(), f.month(), f.day()));
         break;

@@ -1,7 +1,7 @@
 #include "platform/paradox/Rechazo.h"
+#include "platform/Fechas.h"
 #include "platform/Win1252.h"
 
-#include <QDate>
 #include <cmath>
 #include <limits>
 
@@ -31,8 +31,7 @@ QString rechazo(const Esquema::Columna &c, const QVariant &v)
         const QString s = v.toString();
         if (s.isEmpty())
             return {};
-        const QDate f = QDate::fromString(s, QStringLiteral("dd/MM/yyyy"));
-        if (!f.isValid() || f.year() < 1)
+        if (!Fechas::lee(s).isValid())
             return QStringLiteral("«%1» no es una fecha").arg(s);
         return {};
     }
