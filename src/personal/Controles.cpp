@@ -149,6 +149,11 @@ void ubica(Consulta &q, qint64 clave, QComboBox *combo)
     anotaClaves(q, combo);
 }
 
+void elige(Consulta &q, qint64 clave, QComboBox *combo)
+{
+    W_Inicial()->Elige_Clave(q, clave, combo);
+}
+
 void posiciona(Consulta &q, QComboBox *combo)
 {
     if (!q.activa())

@@ -73,6 +73,8 @@ QHBoxLayout *conBoton(QComboBox *combo, QToolButton *boton);
 void llena(Consulta &q, QComboBox *combo);
 // Llena y elige el renglón de la clave (ninguno si no está).
 void ubica(Consulta &q, qint64 clave, QComboBox *combo);
+// Elige el renglón de la clave en una lista que `llena` acaba de llenar con q, sin leerla otra vez.
+void elige(Consulta &q, qint64 clave, QComboBox *combo);
 // Coloca la consulta en el renglón elegido (en el primero si no hay elección).
 void posiciona(Consulta &q, QComboBox *combo);
 // Clave del renglón elegido; nullopt si no hay elección.

@@ -231,11 +231,13 @@ void TW_Generales::Muestra_Lugar_Nac(qint64 ciudad)
     const qint64 estado = aux.campo(0).entero();
     aux.abre(QStringLiteral("Select Pais_Clave from Cat_Estado where Clave=:e"), {{QStringLiteral("e"), estado}});
     const qint64 pais = aux.campo(0).entero();
-    Listas::ubica(dm->Q_Pais, pais, CB_PaisNac);
+    // Cada lista se acaba de llenar (los países al armar la ventana, los estados y las
+    // ciudades en el cambio de la lista anterior): sólo se elige su renglón.
+    Listas::elige(dm->Q_Pais, pais, CB_PaisNac);
     CB_PaisNacChange();
-    Listas::ubica(dm->Q_Estado, estado, CB_EstadoNac);
+    Listas::elige(dm->Q_Estado, estado, CB_EstadoNac);
     CB_EstadoNacChange();
-    Listas::ubica(dm->Q_Ciudad, ciudad, CB_CiudadNac);
+    Listas::elige(dm->Q_Ciudad, ciudad, CB_CiudadNac);
 }
 
 void TW_Generales::Muestra_Convocatoria()

@@ -401,6 +401,11 @@ void seleccionaFila(Consulta &datos, QComboBox *combo, const std::function<bool(
 void TW_Inicial::Ubica_Clave(Consulta &datos, qint64 clave, QComboBox *combo)
 {
     Llena_Combo(datos, combo, 1);
+    Elige_Clave(datos, clave, combo);
+}
+
+void TW_Inicial::Elige_Clave(Consulta &datos, qint64 clave, QComboBox *combo)
+{
     seleccionaFila(datos, combo, [&] { return datos.campo(0).entero() == clave; });
 }
 

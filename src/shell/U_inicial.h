@@ -28,6 +28,8 @@ public:
     bool Valida_Fecha(const QString &texto);
     void Llena_Combo(Consulta &datos, QComboBox *combo, int campo);
     void Ubica_Clave(Consulta &datos, qint64 clave, QComboBox *combo);
+    // Como Ubica_Clave en una lista que la consulta acaba de llenar: sólo elige el renglón.
+    void Elige_Clave(Consulta &datos, qint64 clave, QComboBox *combo);
     void MuestraEspecialidad(Consulta &datos, const QString &texto, QComboBox *combo);
     void Abre_Domicilio(const QString &tipo);
     qint64 Consulta_Entero(const QString &sql, const QVariantHash &parametros = {});
