@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 std::unique_ptr<Dialogos> g_dialogos;
@@ -69,4 +70,56 @@ std::optional<QString> DialogosQt::entrada(const QString &titulo, const QString 
     if (!ok)
         return std::nullopt;
     return t;
+}
+
+namespace {
+// Cierra el recordatorio cuando el campo pierde el foco (o se destruye, con su ventana).
+class FinRecordatorio : public QObject {
+public:
+    FinRecordatorio(QWidget *campo, QMessageBox *caja) : QObject(caja), m_campo(campo), m_caja(caja)
+    {
+        m_descripcion = campo->accessibleDescription();
+        campo->setAccessibleDescription(caja->text());   // el lector de pantalla lo lee en el campo
+        campo->installEventFilter(this);
+    }
+    ~FinRecordatorio() override
+    {
+        if (m_campo) {
+            m_campo->removeEventFilter(this);
+            m_campo->setAccessibleDescription(m_descripcion);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::FocusOut || evento->type() == QEvent::Hide)
+            m_caja->close();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_campo;
+    QMessageBox *m_caja;
+    QString m_descripcion;
+};
+} // namespace
+
+void DialogosQt::recordatorio(const QString &texto, QWidget *campo)
+{
+    if (!campo) {
+        mensaje(texto, Icono::Advertencia);
+        return;
+    }
+    // Sin modo y sin tomar el foco: lo que se teclea sigue llegando al campo.
+    auto *caja = new QMessageBox(QMessageBox::Warning, tituloDe(Icono::Advertencia), texto, QMessageBox::Ok, campo->window());
+    caja->setObjectName(QStringLiteral("Recordatorio"));
+    caja->setAttribute(Qt::WA_DeleteOnClose);
+    caja->setAttribute(Qt::WA_ShowWithoutActivating);
+    caja->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    caja->setWindowModality(Qt::NonModal);
+    new FinRecordatorio(campo, caja);
+    caja->adjustSize();
+    caja->move(campo->mapToGlobal(QPoint(0, campo->height() + 4)));
+    caja->show();
 }

@@ -21,6 +21,13 @@ public:
     // Cuadro de captura de una línea; nullopt si el usuario cancela.
     virtual std::optional<QString> entrada(const QString &titulo, const QString &etiqueta,
                                            const QString &inicial = {}) = 0;
+    // Recordatorio al entrar en un campo (mensaje de advertencia): se ve junto al campo sin
+    // quitarle el teclado, y se va al dejar el campo. Sin implementación propia es un mensaje.
+    virtual void recordatorio(const QString &texto, QWidget *campo)
+    {
+        (void)campo;
+        mensaje(texto, Icono::Advertencia);
+    }
 
     // Título de los avisos simples: el nombre del programa.
     static QString tituloPrograma() { return QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"); }
@@ -39,4 +46,5 @@ public:
     void mensaje(const QString &texto, Icono icono) override;
     bool pregunta(const QString &texto, Icono icono) override;
     std::optional<QString> entrada(const QString &titulo, const QString &etiqueta, const QString &inicial) override;
+    void recordatorio(const QString &texto, QWidget *campo) override;
 };
