@@ -9,6 +9,7 @@ paquetes=(
   libbenchmark-dev
   clang libclang-rt-14-dev   # el fuzzer del lector de paquetes (libFuzzer y sanitizadores)
   xvfb xauth x11-apps imagemagick poppler-utils fonts-dejavu-core sqlite3 python3
+  openbox xdotool util-linux   # la prueba de escritorio: gestor de ventanas, teclas, unshare
   appstream   # appstreamcli valida la ficha del centro de software en la prueba del paquete
 )
 faltan=()

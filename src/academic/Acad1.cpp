@@ -240,6 +240,7 @@ void TW_DatAcad1::muestraCredito(const Guardado &g)
     CB_Cursos->setLineEdit(edit);
     CB_Cursos->setEditText(g.subdisciplina);
     CB_Cursos->setStyleSheet(QStringLiteral("QComboBox { border: 1px solid #a0a0a0; border-radius: 2px; background: white; padding: 1px 2px; }"
+                                            "QComboBox:focus { border: 1px solid palette(highlight); }"
                                             "QComboBox::drop-down { width: 0px; border: none; }"
                                             "QComboBox::down-arrow { image: none; width: 0px; }"));
     CB_Cursos->show();

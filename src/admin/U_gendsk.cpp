@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QSignalBlocker>
 #include <functional>
 
@@ -122,6 +123,18 @@ void TW_GenDsk::LlenaUnidades()
         Dibuja(kSinMemoria);
     else if (m_texto == kSinMemoria)
         Dibuja(QString());
+}
+
+// Con un gestor de ventanas el diálogo aparece sin ser aún la ventana activa: la primera tecla
+// iría a la ventana de atrás. Se activa en cuanto se ve, con el foco en la lista de unidades.
+void TW_GenDsk::showEvent(QShowEvent *evento)
+{
+    QDialog::showEvent(evento);
+    DriveComboBox1->setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(0, this, [this] {
+        raise();
+        activateWindow();
+    });
 }
 
 void TW_GenDsk::Muestra()

@@ -41,6 +41,7 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *evento) override;
+    void showEvent(QShowEvent *evento) override;
 
 private:
     void DriveComboBox1Change(int indice);

@@ -289,7 +289,7 @@ void TW_Vitae1::Borraantecedentesescolares1Click()
 void TW_Vitae1::PromedioEnter()
 {
     if (Promedio->texto().trimmed() == QStringLiteral("."))
-        dialogos().mensaje(QString::fromUtf8(kMensajePromedio), Dialogos::Icono::Advertencia);
+        dialogos().recordatorio(QString::fromUtf8(kMensajePromedio), Promedio);
 }
 
 void TW_Vitae1::PromedioExit() { salidaPromedio(Promedio); }

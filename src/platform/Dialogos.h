@@ -23,6 +23,22 @@ public:
     // Cuadro de captura de una línea; nullopt si el usuario cancela.
     virtual std::optional<QString> entrada(const QString &titulo, const QString &etiqueta,
                                            const QString &inicial = {}) = 0;
+    // Recordatorio al entrar en un campo (advertencia): se ve bajo el campo, dentro de su
+    // ventana, sin quitarle el teclado, y se va al dejar el campo. Sin implementación propia
+    // es un mensaje.
+    virtual void recordatorio(const QString &texto, QWidget *campo)
+    {
+        (void)campo;
+        mensaje(texto, Icono::Advertencia);
+    }
+    // Recordatorio al entrar en un campo (advertencia): se ve bajo el campo, dentro de su
+    // ventana, sin quitarle el teclado, y se va al dejar el campo. Sin implementación propia
+    // es un mensaje.
+    virtual void recordatorio(const QString &texto, QWidget *campo)
+    {
+        (void)campo;
+        mensaje(texto, Icono::Advertencia);
+    }
 
     // Título de los avisos simples: el nombre del programa.
     static QString tituloPrograma() { return QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"); }

@@ -9,4 +9,5 @@ public:
     void mensaje(const QString &texto, Icono icono) override;
     bool pregunta(const QString &texto, Icono icono) override;
     std::optional<QString> entrada(const QString &titulo, const QString &etiqueta, const QString &inicial) override;
+    void recordatorio(const QString &texto, QWidget *campo) override;
 };

@@ -1,10 +1,11 @@
 #include "shell/Aplicacion.h"
 #include "platform/Errores.h"
 #include "platform/ErrorBase.h"
+#include "shell/Teclado.h"
 
 #include <QDebug>
 
-Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv) {}
+Aplicacion::Aplicacion(int &argc, char **argv) : QApplication(argc, argv) { Teclado::instalaEstilo(); }
 
 void Aplicacion::ponIdentidad()
 {

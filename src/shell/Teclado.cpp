@@ -4,7 +4,11 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QElapsedTimer>
@@ -45,6 +49,22 @@ bool esCampo(const QWidget *w)
     return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w) ||
            qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
            qobject_cast<const QTextEdit *>(w);
+}
+
+// Campo en el que se puede escribir o elegir ahora (no uno de sólo lectura).
+bool editable(const QWidget *w)
+{
+    if (!w || !esCampo(w) || !w->isEnabled())
+        return false;
+    if (const auto *l = qobject_cast<const QLineEdit *>(w))
+        return !l->isReadOnly();
+    if (const auto *t = qobject_cast<const QPlainTextEdit *>(w))
+        return !t->isReadOnly();
+    if (const auto *t = qobject_cast<const QTextEdit *>(w))
+        return !t->isReadOnly();
+    if (const auto *s = qobject_cast<const QAbstractSpinBox *>(w))
+        return !s->isReadOnly();
+    return true;
 }
 
 // Nombre puesto por la ventana misma: no se toca.
@@ -239,16 +259,27 @@ private:
     QElapsedTimer m_reloj;
 };
 
-// Ordena los bloques de un contenedor por renglones: un bloque cuyo borde de arriba cae en
-// la mitad de arriba del primero del renglón va en ese renglón; cada renglón, de izquierda
-// a derecha.
+// Dos bloques van en un renglón si el de abajo empieza en la mitad de arriba del otro (del más
+// bajo de los dos), o si cada uno tiene su centro dentro del alto del otro: un campo de una
+// línea centrado junto a un grupo alto (los meses junto a la carta de aceptación) es del
+// renglón del grupo aunque empiece más abajo.
+bool mismoRenglon(const QRect &primero, const QRect &otro)
+{
+    if (otro.top() < primero.top() + qMin(primero.height(), otro.height()) / 2)
+        return true;
+    const auto dentro = [](int y, const QRect &r) { return y >= r.top() && y <= r.bottom(); };
+    return dentro(otro.center().y(), primero) && dentro(primero.center().y(), otro);
+}
+
+// Ordena los bloques de un contenedor por renglones (mismoRenglon con el primero del
+// renglón); cada renglón, de izquierda a derecha.
 void ordenLectura(QList<QWidget *> &v)
 {
     std::stable_sort(v.begin(), v.end(), [](QWidget *a, QWidget *b) { return a->geometry().top() < b->geometry().top(); });
     for (qsizetype i = 0; i < v.size();) {
         const QRect g0 = v.at(i)->geometry();
         qsizetype j = i + 1;
-        while (j < v.size() && v.at(j)->geometry().top() < g0.top() + qMin(g0.height(), v.at(j)->height()) / 2)
+        while (j < v.size() && mismoRenglon(g0, v.at(j)->geometry()))
             ++j;
         std::stable_sort(v.begin() + i, v.begin() + j, [](QWidget *a, QWidget *b) { return a->geometry().left() < b->geometry().left(); });
         i = j;
@@ -463,11 +494,89 @@ void enfocaPrimero(QWidget *ventana)
 {
     prepara(ventana);
     const QList<QWidget *> lista = recorrido(ventana);
-    const auto it = std::find_if(lista.cbegin(), lista.cend(), [](QWidget *w) { return esCampo(w); });
+    const auto it = std::find_if(lista.cbegin(), lista.cend(), [](QWidget *w) { return editable(w); });
     if (it != lista.cend())
         (*it)->setFocus(Qt::OtherFocusReason);
     else if (!lista.isEmpty())
         lista.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void enfocaAlAbrir(QWidget *ventana)
+{
+    QWidget *foco = ventana->focusWidget();
+    while (foco && interno(foco, ventana))
+        foco = foco->parentWidget();
+    if (foco && ventana->isAncestorOf(foco) && editable(foco) && foco->isVisibleTo(ventana)) {
+        foco->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    enfocaPrimero(ventana);
+}
+
+namespace {
+// Con el foco, el estilo dibuja su marco de foco como si hubiera llegado con Tab: el estilo
+// lo calla cuando el foco lo puso el programa (al abrir, desde el reporte de inconsistencias).
+class ConFoco {
+public:
+    explicit ConFoco(const QStyleOption *o) : m_o(const_cast<QStyleOption *>(o))
+    {
+        m_agrega = m_o && (m_o->state & QStyle::State_HasFocus) && !(m_o->state & QStyle::State_KeyboardFocusChange);
+        if (m_agrega)
+            m_o->state |= QStyle::State_KeyboardFocusChange;
+    }
+    ~ConFoco()
+    {
+        if (m_agrega)
+            m_o->state &= ~QStyle::State_KeyboardFocusChange;
+    }
+    ConFoco(const ConFoco &) = delete;
+    ConFoco &operator=(const ConFoco &) = delete;
+
+private:
+    QStyleOption *m_o;
+    bool m_agrega = false;
+};
+
+class EstiloFoco : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+    {
+        const ConFoco f(o);
+        QProxyStyle::drawPrimitive(e, o, p, w);
+    }
+    void drawControl(ControlElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+    {
+        const ConFoco f(o);
+        QProxyStyle::drawControl(e, o, p, w);
+        // Un cuadro de varias líneas no marca el foco en su marco: se resalta como una línea.
+        if (e == CE_ShapedFrame && o && (o->state & State_HasFocus) &&
+            (qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w))) {
+            p->save();
+            const QColor c = o->palette.color(QPalette::Highlight);
+            p->setPen(QPen(c.darker(125), 1));
+            p->setBrush(Qt::NoBrush);
+            p->drawRect(o->rect.adjusted(0, 0, -1, -1));
+            QColor interior = c;
+            interior.setAlpha(110);
+            p->setPen(QPen(interior, 1));
+            p->drawRect(o->rect.adjusted(1, 1, -2, -2));
+            p->restore();
+        }
+    }
+    void drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p, const QWidget *w) const override
+    {
+        const ConFoco f(o);
+        QProxyStyle::drawComplexControl(c, o, p, w);
+    }
+};
+} // namespace
+
+void instalaEstilo()
+{
+    if (dynamic_cast<EstiloFoco *>(QApplication::style()))
+        return;
+    QApplication::setStyle(new EstiloFoco(QStyleFactory::create(QApplication::style()->name())));
 }
 
 } // namespace Teclado

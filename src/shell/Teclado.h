@@ -44,4 +44,13 @@ inline constexpr char kHojeando[] = "hojeando";
 // la ventana cambia lo que muestra, el usuario sigue desde ahí y el lector lo anuncia.
 void enfocaPrimero(QWidget *ventana);
 
+// Al abrirse la ventana: el campo que ella misma enfocó (el primero que fija su diseño) si se
+// puede escribir en él; si no, el primer campo de captura, o el primer control.
+void enfocaAlAbrir(QWidget *ventana);
+
+// Estilo del programa con el foco siempre a la vista: el marco resaltado del estilo en todo
+// control enfocado (también con el foco puesto por el programa, no sólo con Tab) y en los
+// cuadros de varias líneas. Los controles sin foco se dibujan igual que antes.
+void instalaEstilo();
+
 } // namespace Teclado

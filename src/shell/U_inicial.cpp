@@ -8,6 +8,7 @@
 #include "platform/Fechas.h"
 #include "shell/Comunes.h"
 #include "shell/Fabrica.h"
+#include "shell/Teclado.h"
 #include "shell/U_Mod.h"
 
 #include <QAction>
@@ -337,6 +338,7 @@ QWidget *TW_Inicial::Abre_Forma(const QString &nombre)
     w->show();
     sub->show();
     sub->setFocus();
+    Teclado::enfocaAlAbrir(w);   // nunca en un campo de sólo lectura: lo tecleado se perdería
     return w;
 }
 

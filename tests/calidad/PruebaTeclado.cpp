@@ -60,6 +60,8 @@ private slots:
         QTest::newRow("marco escolar") << "W_Vitae1" << QStringList{"Institucion", "Tipo", "AnioIni", "AnioFin", "Carrera", "Promedio", "Titulado"};
         QTest::newRow("publicaciones") << "W_Vitae2" << QStringList{"Pub", "CB_TipoPub", "Autor", "TituloPub", "FechaPub", "PaisPub", "Editorial"};
         QTest::newRow("botones del currículum") << "W_Vitae3" << QStringList{"Btn_Guardar", "Btn_Anterior"};
+        // Los meses, centrados junto al grupo de la carta, van tras la última fecha.
+        QTest::newRow("meses y carta") << "W_DatAcad2" << QStringList{"Fec_FinBeca", "Meses", "Carta_1", "Btn_Anterior"};
     }
     void ordenDelDiseno()
     {
@@ -123,6 +125,48 @@ private slots:
         QTest::keyClick(opciones[llega], marcada == 2 ? Qt::Key_Up : Qt::Key_Down);
         QVERIFY(opciones[otra]->isChecked());
         QCOMPARE(clics, 1);
+    }
+
+    // Toda ventana se abre con el foco en un campo donde se puede escribir o elegir (el que fija
+    // su diseño, si lo fija): nunca en uno de sólo lectura, donde lo tecleado se perdería.
+    void primerFoco_data()
+    {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QString>("foco");   // vacío: cualquier campo que acepte lo tecleado
+        const QHash<QString, QString> fijos{{"W_Generales", "CB_Conv"}, {"W_DirAct", "Calle"}, {"W_Dependiente", "Nombre_1"},
+                                            {"W_DatAcad4", "DB_MotivosA"}, {"W_Admon", "btn_ImpForm"}};
+        for (const QString &v : Muestra::ventanas())
+            QTest::newRow(qPrintable(v)) << v << fijos.value(v);
+    }
+    void primerFoco()
+    {
+        QFETCH(QString, ventana);
+        QFETCH(QString, foco);
+        Entorno e(true);
+        Muestra::llena();
+        e.inicial()->showMaximized();
+        QVERIFY(QTest::qWaitForWindowActive(e.inicial()));
+        Tipo_Actual = ventana == u"W_DirAct" ? QStringLiteral("ACT") : QStringLiteral("AVA");
+        if (QWidget *abierta = e.inicial()->Forma(ventana))
+            abierta->close();   // W_Generales, abierta al arrancar: se abre de nuevo
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget *w = e.inicial()->Abre_Forma(ventana);
+        QVERIFY(w);
+        QApplication::processEvents();
+        QWidget *f = w->focusWidget();
+        while (f && !esControl(f))
+            f = f->parentWidget();
+        QVERIFY2(f, "sin foco");
+        if (!foco.isEmpty()) {
+            QCOMPARE(f->objectName(), foco);
+            return;
+        }
+        const auto *l = qobject_cast<QLineEdit *>(f);
+        const auto *p = qobject_cast<QPlainTextEdit *>(f);
+        const auto *t = qobject_cast<QTextEdit *>(f);
+        QVERIFY2(f->isEnabled() && !(l && l->isReadOnly()) && !(p && p->isReadOnly()) && !(t && t->isReadOnly()) &&
+                     (!qobject_cast<QAbstractButton *>(f) || qobject_cast<QRadioButton *>(f)),
+                 qPrintable(f->objectName()));
     }
 
     void busquedaEnLista_data()
