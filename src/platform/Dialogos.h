@@ -31,14 +31,6 @@ public:
         (void)campo;
         mensaje(texto, Icono::Advertencia);
     }
-    // Recordatorio al entrar en un campo (advertencia): se ve bajo el campo, dentro de su
-    // ventana, sin quitarle el teclado, y se va al dejar el campo. Sin implementación propia
-    // es un mensaje.
-    virtual void recordatorio(const QString &texto, QWidget *campo)
-    {
-        (void)campo;
-        mensaje(texto, Icono::Advertencia);
-    }
 
     // Título de los avisos simples: el nombre del programa.
     static QString tituloPrograma() { return QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"); }
