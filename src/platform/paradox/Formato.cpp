@@ -50,14 +50,6 @@ int columnasLlave(const Esquema::Tabla &t)
     return int(llave.size());
 }
 
-bool tieneMemos(const Esquema::Tabla &t)
-{
-    for (const Esquema::Columna &c : t.columnas)
-        if (c.clase == Esquema::Clase::Memo)
-            return true;
-    return false;
-}
-
 int bloqueKb(int tamRegistro, const Esquema::Tabla &t)
 {
     for (int kb : {4, 16, 32})
