@@ -456,7 +456,7 @@ QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
     QList<QWidget *> candidatos;
     for (QWidget *w : ventana->findChildren<QWidget *>())
         if (w == actual || ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisibleTo(ventana) &&
-                            w->isEnabled() && !interno(w, ventana)))
+                            w->isEnabled() && !interno(w, ventana) && !tapado(w)))
             candidatos << w;
     QList<QWidget *> r;
     ordena(ventana, candidatos, r);
@@ -465,6 +465,26 @@ QList<QWidget *> recorridoDesde(QWidget *ventana, QWidget *actual)
     return r;
 }
 } // namespace
+
+// Tapado por un hermano que ocupa su lugar y se dibuja encima: con Tab el foco caería en él sin
+// que se vea lo que Entrar oprime.
+bool tapado(const QWidget *w)
+{
+    const QWidget *padre = w->parentWidget();
+    if (!padre || !padre->isVisible())   // sin mostrar, los lugares aún no son los de la vista
+        return false;
+    const QObjectList &hermanos = padre->children();   // en el orden en que se dibujan
+    for (qsizetype i = hermanos.indexOf(const_cast<QWidget *>(w)) + 1; i > 0 && i < hermanos.size(); ++i) {
+        const auto *encima = qobject_cast<const QWidget *>(hermanos[i]);
+        if (!encima || encima->isWindow() || !encima->isVisibleTo(padre))
+            continue;
+        // Casi entero: un botón con dibujo es un poco más alto que el que lo tapa.
+        const QRect comun = encima->geometry().intersected(w->geometry());
+        if (!comun.isEmpty() && 4 * qint64(comun.width()) * comun.height() >= 3 * qint64(w->width()) * w->height())
+            return true;
+    }
+    return false;
+}
 
 QList<QWidget *> recorrido(QWidget *ventana) { return recorridoDesde(ventana, nullptr); }
 
@@ -537,11 +557,32 @@ private:
     bool m_agrega = false;
 };
 
+// El marco de foco del programa donde el estilo no marca uno a la vista: dos líneas del color de
+// resaltado en el borde del control.
+void anilloDeFoco(QPainter *p, const QRect &r, const QPalette &paleta)
+{
+    p->save();
+    const QColor c = paleta.color(QPalette::Highlight);
+    p->setPen(QPen(c.darker(125), 1));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(r.adjusted(0, 0, -1, -1));
+    QColor interior = c;
+    interior.setAlpha(110);
+    p->setPen(QPen(interior, 1));
+    p->drawRect(r.adjusted(1, 1, -2, -2));
+    p->restore();
+}
+
 class EstiloFoco : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
     {
+        // Un botón de sólo dibujo (el de agregar a una lista) marca el foco casi transparente.
+        if (e == PE_FrameFocusRect && w && qobject_cast<const QToolButton *>(w)) {
+            anilloDeFoco(p, w->rect(), o->palette);
+            return;
+        }
         const ConFoco f(o);
         QProxyStyle::drawPrimitive(e, o, p, w);
     }
@@ -551,18 +592,8 @@ public:
         QProxyStyle::drawControl(e, o, p, w);
         // Un cuadro de varias líneas no marca el foco en su marco: se resalta como una línea.
         if (e == CE_ShapedFrame && o && (o->state & State_HasFocus) &&
-            (qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w))) {
-            p->save();
-            const QColor c = o->palette.color(QPalette::Highlight);
-            p->setPen(QPen(c.darker(125), 1));
-            p->setBrush(Qt::NoBrush);
-            p->drawRect(o->rect.adjusted(0, 0, -1, -1));
-            QColor interior = c;
-            interior.setAlpha(110);
-            p->setPen(QPen(interior, 1));
-            p->drawRect(o->rect.adjusted(1, 1, -2, -2));
-            p->restore();
-        }
+            (qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w)))
+            anilloDeFoco(p, o->rect, o->palette);
     }
     void drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p, const QWidget *w) const override
     {

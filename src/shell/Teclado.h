@@ -31,6 +31,8 @@ void ordenFijo(QWidget *ventana, const QList<QWidget *> &controles);
 
 // Controles de la ventana a los que llega Tab, en orden de lectura (y los órdenes fijos).
 QList<QWidget *> recorrido(QWidget *ventana);
+// El control no se ve porque otro que ocupa su lugar se dibuja encima: no es parada de Tab.
+bool tapado(const QWidget *w);
 
 // Lleva el foco al control siguiente (o anterior) en orden de lectura, dando la vuelta.
 // false si la ventana no tiene controles a los que llegar.

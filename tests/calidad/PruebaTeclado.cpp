@@ -53,28 +53,38 @@ private slots:
     // Teclear en una lista de sólo elegir busca por el principio, sin mayúsculas ni acentos, y
     // un blanco sigue la búsqueda.
     // Donde el diseño fija un orden de Tab, ése gana sobre el orden de lectura.
+    // Un botón tapado por otro que ocupa su lugar no es parada de Tab.
     void ordenDelDiseno_data()
     {
         QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QString>("tipo");   // Tipo_Actual con el que se abre
         QTest::addColumn<QStringList>("orden");
-        QTest::newRow("marco escolar") << "W_Vitae1" << QStringList{"Institucion", "Tipo", "AnioIni", "AnioFin", "Carrera", "Promedio", "Titulado"};
-        QTest::newRow("publicaciones") << "W_Vitae2" << QStringList{"Pub", "CB_TipoPub", "Autor", "TituloPub", "FechaPub", "PaisPub", "Editorial"};
-        QTest::newRow("botones del currículum") << "W_Vitae3" << QStringList{"Btn_Guardar", "Btn_Anterior"};
+        QTest::addColumn<QStringList>("fuera");
+        QTest::newRow("marco escolar") << "W_Vitae1" << "" << QStringList{"Institucion", "Tipo", "AnioIni", "AnioFin", "Carrera", "Promedio", "Titulado"} << QStringList();
+        QTest::newRow("publicaciones") << "W_Vitae2" << "" << QStringList{"Pub", "CB_TipoPub", "Autor", "TituloPub", "FechaPub", "PaisPub", "Editorial"} << QStringList();
+        QTest::newRow("botones del currículum") << "W_Vitae3" << "" << QStringList{"Btn_Guardar", "Btn_Anterior"} << QStringList();
         // Los meses, centrados junto al grupo de la carta, van tras la última fecha.
-        QTest::newRow("meses y carta") << "W_DatAcad2" << QStringList{"Fec_FinBeca", "Meses", "Carta_1", "Btn_Anterior"};
+        QTest::newRow("meses y carta") << "W_DatAcad2" << "" << QStringList{"Fec_FinBeca", "Meses", "Carta_1", "Btn_Anterior"} << QStringList();
+        // Sin aval guardado, Direccion y Predio se ven deshabilitados encima de Anterior y Siguiente.
+        QTest::newRow("botones del aval") << "W_Dependiente" << "AVA" << QStringList{"Btn_Salir", "Btn_Guardar"}
+                                          << QStringList{"Btn_Anterior", "Btn_Siguiente"};
     }
     void ordenDelDiseno()
     {
         QFETCH(QString, ventana);
+        QFETCH(QString, tipo);
         QFETCH(QStringList, orden);
+        QFETCH(QStringList, fuera);
         Entorno e(true);
         Muestra::llena();
+        e.inicial()->show();
+        Tipo_Actual = tipo;
         QWidget *w = e.inicial()->Abre_Forma(ventana);
         QVERIFY(w);
         QApplication::processEvents();
         QStringList recorrido;
         for (QWidget *c : Teclado::recorrido(w))
-            if (orden.contains(c->objectName()))
+            if (orden.contains(c->objectName()) || fuera.contains(c->objectName()))
                 recorrido << c->objectName();
         QCOMPARE(recorrido, orden);
     }
@@ -235,7 +245,7 @@ private slots:
 
         QList<QWidget *> controles;
         for (QWidget *c : w->findChildren<QWidget *>())
-            if (esControl(c) && c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus))
+            if (esControl(c) && c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) && !Teclado::tapado(c))
                 controles << c;
         QVERIFY(!controles.isEmpty());
         controles.first()->setFocus(Qt::TabFocusReason);
