@@ -3,8 +3,10 @@
 # ventanas openbox, el programa sobre una carpeta de datos nueva y las teclas enviadas con
 # xdotool (nunca el ratón). Recorre las ventanas de captura de una solicitud de beca, pasa por
 # el reporte de inconsistencias, guarda una vista previa como PDF con Ctrl+S y entrega la
-# solicitud en una memoria (un tmpfs en /media, o /mnt, en un espacio de montajes propio).
-# Revisa las tablas en cada paso y, al final, el PDF y la entrega (solicitud-cli verifica).
+# solicitud en una memoria (un tmpfs en /media, o /mnt, en un espacio de montajes propio); luego,
+# sobre la misma solicitud, las ventanas del crédito educativo (aval, su domicilio, predio,
+# referencias y financiamiento). Sigue un renglón del reporte de inconsistencias hasta el campo que
+# quedó en blanco. Revisa las tablas en cada paso y, al final, el PDF y la entrega (solicitud-cli verifica).
 #   tests/escritorio/prueba_escritorio.sh CARPETA_DE_COMPILACION
 # Sale con 77 (omitida) sólo si no puede arrancar un servidor X. En una falla dice en qué paso
 # fue y deja una imagen de la pantalla en CARPETA_DE_COMPILACION/escritorio-falla.png.
@@ -236,25 +238,50 @@ fin_de_paso
 # --- Currículum ----------------------------------------------------------------------------------
 paso="antecedentes escolares"
 k alt+c; abre                              # el foco, en la institución
-t "universidad de guadalajara"; k Tab Tab; t "1994"; k Tab; t "1999"; k Tab; t "ingenieria mecanica"
+t "universidad de guadalajara"; k Tab Tab; t "1994"; k Tab; t "1999"; k Tab   # la carrera queda en blanco
 k Tab; t "0950"                            # el recordatorio del promedio no se come las cifras
 k Tab; k shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 k Tab Return                               # de la fecha del reconocimiento, Siguiente
 abre
-espera_sql "select Nivel||'|'||Nombre||'|'||Promedio from Escolar" "LIC|UNIVERSIDAD DE GUADALAJARA|9.5"
+espera_sql "select Nivel||'|'||Nombre||'|'||Promedio||'|'||Carrera from Escolar" "LIC|UNIVERSIDAD DE GUADALAJARA|9.5|"
 fin_de_paso
 
-paso="publicaciones y experiencia"
-k shift+Tab Return                         # Siguiente
+paso="publicaciones"
+k Up; k Tab; t "art"; k Tab; t "n. ruiz, m. nunez"; k Tab; t "control de robots moviles"
+k Tab Home; t "01062003"; k Tab; t "mexico"; k Tab; t "revista de robotica"
+k Tab Tab Tab Tab Tab Tab Return           # congresos y su fecha, tesis y su fecha, Anterior, Siguiente
 abre
-k shift+Tab shift+Tab Return               # Anterior, Guardar
+espera_sql "select Grado||'|'||Autores||'|'||Titulo||'|'||Fecha_1||'|'||Pais||'|'||Lugar from Trabajo where Tipo='PUB'" \
+  "ARTICULO|N. RUIZ, M. NUNEZ|CONTROL DE ROBOTS MOVILES|01/06/2003|MEXICO|REVISTA DE ROBOTICA"
+fin_de_paso
+
+paso="experiencia e idiomas"
+k Up; k Tab; t "instituto de robotica"; k Tab Home; t "01012000"; k Tab; t "investigador"; k Tab Home; t "31122003"
+k Tab Tab Up; k Tab; t "ingles"; k Tab; t "90"; k Tab; t "95"; k Tab; t "85"   # asociaciones, idiomas
+k Tab Tab Tab Return                       # SNI, otros estudios, Guardar
+espera_sql "select Lugar||'|'||Puesto||'|'||Fecha_1||'|'||Fecha_2 from Trabajo where Tipo='TRA'" "INSTITUTO DE ROBOTICA|INVESTIGADOR|01/01/2000|31/12/2003"
+espera_sql "select Titulo||'|'||Escritura||'|'||Lectura||'|'||Comprension from Trabajo where Tipo='IDI'" "INGLES|90|95|85"
+fin_de_paso
+
+# --- Revisión: un renglón del reporte lleva al campo en blanco -----------------------------------
+paso="renglón de la revisión"
+k alt+d; abre                              # el foco, en Imprimir Formas
+k Tab Return                               # Datos Generales
+espera_ventana "^Inconsistencias de Información$"
+k Tab Tab Return                           # de Salir al reporte y a su renglón, que se sigue
+espera_que_cierre "^Inconsistencias de Información$"
+abre                                       # antecedentes escolares, con el foco en la carrera
+t "ingenieria mecanica"
+k Tab Tab Tab Tab Tab Tab Return           # promedio, titulado, becas, reconocimientos y su fecha, Siguiente
+espera_sql "select Carrera from Escolar" "INGENIERIA MECANICA"
+abre
+k ctrl+w                                   # cierra publicaciones: queda la administración
 abre
 fin_de_paso
 
 # --- Revisión, vista previa en PDF y entrega -----------------------------------------------------
 paso="vista previa"
-k alt+d; abre                              # el foco, en Imprimir Formas
-k Tab Return                               # Datos Generales
+k Return                                   # Datos Generales, que tiene el foco desde antes
 espera_ventana "^Inconsistencias de Información$"
 k Return                                   # Salir
 espera_ventana "^Datos Generales$"
@@ -285,5 +312,70 @@ k alt+s                                    # Salir: termina el programa
 for _ in $(seq 40); do kill -0 "$ppid_programa" 2>/dev/null || break; sleep 0.5; done
 kill -0 "$ppid_programa" 2>/dev/null && falla "el programa no terminó con Alt+S"
 "$cli" verifica "$tmp/memoria" >"$tmp/verifica.log" 2>&1 || { cat "$tmp/verifica.log"; falla "la entrega en la memoria no pasó la verificación"; }
+fin_de_paso
+
+# --- Crédito educativo: aval, predio, referencias y financiamiento --------------------------------
+# Sus botones de la barra no se muestran nunca: el mismo programa, con F8 y F9 en su lugar.
+paso="aval"
+(cd "$tmp" && XDG_DATA_HOME="$tmp/datos" XDG_RUNTIME_DIR="$tmp/run" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8 \
+   "$compilacion/escritorio_credito" >"$tmp/programa.log" 2>&1) &
+ppid_programa=$!
+pids+=("$ppid_programa")
+espera_ventana "^Solicitud de Becas Crédito y Crédito Educativo 2004$"
+abre
+k F8; abre                                 # el foco, en el nombre
+t "jorge"; k Tab Tab; t "nunez"; k Tab; t "lopez"; k Tab Home; t "10101948"
+k Tab End; t "ab1"                         # la fecha propone el RFC; la homoclave
+k Tab Right; k Tab Left                    # masculino, casado
+k Tab Tab Return                           # Salir, Guardar
+espera_sql "select Nombre_1||'|'||Sexo||'|'||Edo_civil||'|'||RFC from Persona where Tipo='AVA'" "JORGE|M|C|NULJ481010AB1"
+k Tab Return                               # Dirección (ya no la tapa Anterior)
+abre
+domicilio "hidalgo" "jalisco" "guadalajara" "guadalajara"
+k Tab Tab Return                           # correo, Guardar: vuelve al aval
+abre
+espera_sql "select Calle from Domicilio where Tipo='AVA'" "HIDALGO"
+fin_de_paso
+
+paso="predio y empleo del aval"
+k shift+Tab Return                         # Predio, el último
+abre
+t "14-123-456"; k Tab; t "guadalajara"; k Tab Home; t "15031990"; k Tab; t "f-2231"; k Tab; t "30"
+k Tab; t "universidad de guadalajara"; k Tab; t "fisica"; k Tab; t "profesor"; k Tab; t "25"; k Tab Home; t "01021979"
+k Tab Return                               # Guardar (se vuelve Salir)
+espera_sql "select Cta_Predial||'|'||Fec_Registro||'|'||Tiempo||'|'||Empresa||'|'||Fec_Ingreso from Aval" \
+  "14-123-456|15/03/1990|30|UNIVERSIDAD DE GUADALAJARA|01/02/1979"
+k Return                                   # Salir: vuelve al aval
+abre
+fin_de_paso
+
+paso="referencias"
+k shift+Tab shift+Tab shift+Tab shift+Tab Return   # Predio, Dirección, Guardar, Referencias
+abre
+t "ana"; k Tab Tab; t "gomez"; k Tab; t "ruiz"; k Tab Home; t "02021970"
+k Tab Tab Return                           # sexo, Guardar
+espera_sql "select Nombre_1||'|'||Fec_nac from Persona where Tipo='RE1'" "ANA|02/02/1970"
+k Tab Tab Tab Right                        # Dirección, Siguiente, y en el grupo la referencia Dos
+k Tab; t "luis"; k Tab Tab; t "perez"; k Tab; t "soto"; k Tab Home; t "03031965"
+k Tab Right                                # masculino
+k Tab Tab Tab Return                       # Guardar, Dirección, Siguiente: guarda y vuelve al aval
+espera_sql "select Nombre_1||'|'||Sexo from Persona where Tipo='RE2'" "LUIS|M"
+abre
+t "x"; k ctrl+F4                           # cerrar no guarda lo tecleado
+abre
+espera_sql "select Nombre_1 from Persona where Tipo='AVA'" "JORGE"
+fin_de_paso
+
+paso="financiamiento"
+k F9; abre                                 # el foco, en quien otorga la beca
+t "fundacion educativa"; k Tab Up; k Tab; t "colegiatura"; k Tab; t "90000"
+k Tab; t "ahorro familiar"; k Tab Up; k Tab; t "manutencion"; k Tab; t "24000"
+k Tab; t "5000"; k Tab Return              # el sueldo mensual, Guardar
+espera_sql "select Nombre_A||'|'||Nombre_B||'|'||MontoMensual from Aval" "FUNDACION EDUCATIVA|AHORRO FAMILIAR|5000"
+espera_sql "select group_concat(Tipo||Consecutivo||' '||Concepto||' '||Monto, ', ') from (select * from MontosQuiral order by Tipo)" \
+  "A1 COLEGIATURA 90000, B1 MANUTENCION 24000"
+k alt+s
+for _ in $(seq 40); do kill -0 "$ppid_programa" 2>/dev/null || break; sleep 0.5; done
+kill -0 "$ppid_programa" 2>/dev/null && falla "el programa no terminó con Alt+S"
 fin_de_paso
 echo "ok: una solicitud entera sólo con el teclado"
