@@ -48,6 +48,9 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     m_mdi->setObjectName(QStringLiteral("AreaMdi"));
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Al cerrar una ventana, o con Ctrl+Tab, se activa la que se usó antes (tras seguir un renglón
+    // de la revisión y corregir, cerrar regresa a la administración).
+    m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_mdi);
 
     m_barra = addToolBar(QStringLiteral("Barra"));

@@ -330,6 +330,8 @@ private slots:
         QVERIFY(!w->Forma(QStringLiteral("W_Admon")) && generales->isVisible());
         Entorno::sql(QStringLiteral("Insert into General (Clave,Convocatoria) values (1,482)"));
         QVERIFY(pulsa(Qt::Key_C, Qt::AltModifier, "W_Vitae1"));
+        QVERIFY(pulsa(Qt::Key_D, Qt::AltModifier, "W_Admon"));
+        QVERIFY(pulsa(Qt::Key_F4, Qt::ControlModifier, "W_Vitae1"));   // la usada antes, no la primera abierta
         pulsa(Qt::Key_S, Qt::AltModifier, "");
         QVERIFY(!w->isVisible());
     }
