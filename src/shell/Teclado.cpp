@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QElapsedTimer>
+#include <QGraphicsView>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHash>
@@ -590,9 +591,10 @@ public:
     {
         const ConFoco f(o);
         QProxyStyle::drawControl(e, o, p, w);
-        // Un cuadro de varias líneas no marca el foco en su marco: se resalta como una línea.
+        // Un cuadro de varias líneas (o la página de la vista previa) no marca el foco en su marco:
+        // se resalta como una línea.
         if (e == CE_ShapedFrame && o && (o->state & State_HasFocus) &&
-            (qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w)))
+            (qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QGraphicsView *>(w)))
             anilloDeFoco(p, o->rect, o->palette);
     }
     void drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p, const QWidget *w) const override

@@ -6,10 +6,13 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QPageLayout>
+#include <QGraphicsView>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace Informe {
 
@@ -60,7 +63,27 @@ void previsualiza(const Documento &documento, QWidget *padre)
         }
         for (QToolButton *b : barra->findChildren<QToolButton *>())
             b->setFocusPolicy(Qt::StrongFocus);
+        // Tab los recorre de izquierda a derecha: «Guardar PDF…», agregado al final, va tras imprimir.
+        QWidget *anterior = nullptr;
+        for (QAction *a : barra->actions()) {
+            QWidget *b = barra->widgetForAction(a);
+            if (b && !(b->focusPolicy() & Qt::TabFocus)) {   // el número de página va dentro de otro
+                const auto dentro = b->findChildren<QWidget *>();
+                const auto f = std::find_if(dentro.cbegin(), dentro.cend(), [](QWidget *h) { return h->focusPolicy() & Qt::TabFocus; });
+                b = f == dentro.cend() ? nullptr : *f;
+            }
+            if (!b)
+                continue;
+            if (anterior)
+                QWidget::setTabOrder(anterior, b);
+            anterior = b;
+        }
     }
+    // Al abrir, el foco (y su marco) en la página, donde las flechas la recorren; el primer Tab
+    // lleva a la barra.
+    if (auto *previa = vista.findChild<QPrintPreviewWidget *>())
+        if (auto *pagina = previa->findChild<QGraphicsView *>())
+            previa->setFocusProxy(pagina);
     vista.resize(900, 1000);
     vista.exec();
 }

@@ -5,6 +5,7 @@
 #include "support/Pruebas.h"
 
 #include <QApplication>
+#include <QGraphicsView>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -463,6 +464,16 @@ private slots:
             vista = vista && atajos.contains(QStringLiteral("Ctrl+S")) && atajos.contains(QStringLiteral("Ctrl+P"));
             for (QToolButton *b : dlg ? dlg->findChildren<QToolButton *>() : QList<QToolButton *>())
                 vista = vista && (b->focusPolicy() & Qt::TabFocus);
+            // Desde la página, Tab recorre la barra de izquierda a derecha («Guardar PDF…» al final).
+            QList<QWidget *> enBarra, enCadena;
+            if (auto *barra = dlg ? dlg->findChild<QToolBar *>() : nullptr)
+                for (QAction *a : barra->actions())
+                    if (auto *b = qobject_cast<QToolButton *>(barra->widgetForAction(a)); b && b->isEnabled())
+                        enBarra << b;
+            for (QWidget *w = dlg ? dlg->findChild<QGraphicsView *>() : nullptr; w && enCadena.size() < enBarra.size(); w = w->nextInFocusChain())
+                if (enBarra.contains(w))
+                    enCadena << w;
+            vista = vista && !enBarra.isEmpty() && enCadena == enBarra;
             if (auto *w = dlg ? dlg->findChild<QPrintPreviewWidget *>() : nullptr)
                 paginas = w->pageCount();
             if (dlg)
