@@ -1,5 +1,6 @@
 #include "shell/Iconos.h"
 #include "platform/SegundoPlano.h"
+#include "shell/Teclado.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -33,7 +34,9 @@ const char *dibujoDelEstilo(QStyle::StandardPixmap cual)
 QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
 {
     // Fusion y Windows dan para éstos los dibujos comunes de Qt; otro estilo puede tener los suyos.
-    const bool estiloDeQt = estilo->name() == u"fusion" || estilo->name() == u"windows";
+    // El del foco visible envuelve al del sistema sin tocar sus iconos: cuenta el de debajo.
+    const QString nombre = Teclado::estiloBase(estilo)->name();
+    const bool estiloDeQt = nombre == u"fusion" || nombre == u"windows";
     const char *dibujo = dibujoDelEstilo(cual);
     const bool izquierdaADerecha = (w ? w->layoutDirection() : QGuiApplication::layoutDirection()) == Qt::LeftToRight;
     if (!estiloDeQt || !dibujo || !izquierdaADerecha || qApp->devicePixelRatio() > 2.0)

@@ -1,6 +1,7 @@
 #include "platform/Consulta.h"
 #include "shell/Fabrica.h"
 #include "shell/Iconos.h"
+#include "shell/Teclado.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
 #include "shell/Ventana.h"
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -147,12 +149,23 @@ private slots:
     }
 
     // Sin tema de iconos del escritorio («hicolor») los iconos salen sin consultar el tema y son,
-    // píxel por píxel, los del estilo; el indicador del escritorio queda como estaba.
+    // píxel por píxel, los del estilo; el indicador del escritorio queda como estaba. Con Fusion,
+    // también bajo el estilo del foco visible del programa, sin decodificar el dibujo de 128 px.
+    void iconoEstandarSinTema_data()
+    {
+        QTest::addColumn<bool>("conFoco");
+        QTest::newRow("estilo de Qt") << false;
+        QTest::newRow("estilo del foco") << true;
+    }
     void iconoEstandarSinTema()
     {
+        QFETCH(bool, conFoco);
         const QString antes = QIcon::themeName();
         QIcon::setThemeName(QStringLiteral("hicolor"));
+        std::unique_ptr<QStyle> estilo(conFoco ? Teclado::estiloConFoco(QStyleFactory::create(QStringLiteral("fusion")))
+                                               : QStyleFactory::create(QStringLiteral("fusion")));
         QWidget w;
+        w.setStyle(estilo.get());
         for (auto cual : {QStyle::SP_ArrowForward, QStyle::SP_ArrowBack, QStyle::SP_FileDialogNewFolder,
                           QStyle::SP_DialogSaveButton, QStyle::SP_DialogCloseButton, QStyle::SP_DirHomeIcon}) {
             const QIcon rapido = iconoEstandar(cual, &w), delEstilo = w.style()->standardIcon(cual, nullptr, &w);
@@ -161,6 +174,8 @@ private slots:
                 for (auto modo : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
                     QVERIFY2(rapido.pixmap(lado, modo).toImage() == delEstilo.pixmap(lado, modo).toImage(),
                              qPrintable(QStringLiteral("%1 a %2 px").arg(cual).arg(lado)));
+            if (cual != QStyle::SP_DirHomeIcon && qApp->devicePixelRatio() <= 2.0)
+                QVERIFY2(!rapido.availableSizes().contains(QSize(128, 128)), qPrintable(QString::number(cual)));
         }
         for (const char *nombre : {"go-next", "go-previous", "list-add", "document-save"})
             QCOMPARE(iconoDelTema(QLatin1String(nombre)).isNull(), QIcon::fromTheme(QLatin1String(nombre)).isNull());
