@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
     Base::adelantaRevision(Base::carpetaPredeterminada());
     Aplicacion app(argc, argv);
     Aplicacion::ponIdentidad();
-    empiezaIconoDelPrograma();   // se decodifica mientras se abre la base
+    empiezaIconosDeLaBarra();    // se decodifican mientras se abre la base
+    empiezaIconoDelPrograma();   // y éste mientras se arma la barra
     instalaTraduccion();
 
     std::unique_ptr<Arranque> arranque;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -12,6 +13,11 @@
 namespace {
 const QString kIconoDelPrograma = QStringLiteral(":/iconos/programa.png");
 std::future<QImage> g_iconoDelPrograma;   // sólo lo toca el hilo principal
+// Los de la barra, por nombre; el futuro y la tabla sólo los toca el hilo principal.
+std::future<QHash<QString, QImage>> g_lecturaDeLaBarra;
+QHash<QString, QImage> g_dibujosDeLaBarra;
+
+QString rutaDeLaBarra(const QString &nombre) { return QStringLiteral(":/iconos/%1.png").arg(nombre); }
 
 bool sinTemaDeEscritorio() { return QIcon::themeName() == QLatin1String("hicolor"); }
 
@@ -109,4 +115,28 @@ QIcon iconoDelPrograma()
     icono = QIcon(QPixmap::fromImage(imagen));
     QGuiApplication::setWindowIcon(icono);
     return icono;
+}
+
+void empiezaIconosDeLaBarra()
+{
+    if (g_lecturaDeLaBarra.valid() || !g_dibujosDeLaBarra.isEmpty())
+        return;
+    g_lecturaDeLaBarra = SegundoPlano::pide([] {
+        QHash<QString, QImage> dibujos;
+        for (const char *nombre : {"generales", "academicos", "curriculares", "aval", "montos", "administracion", "salir"})
+            dibujos.insert(QLatin1String(nombre), QImage(rutaDeLaBarra(QLatin1String(nombre))));
+        return dibujos;
+    });
+}
+
+QIcon iconoDeLaBarra(const QString &nombre)
+{
+    if (g_lecturaDeLaBarra.valid())
+        g_dibujosDeLaBarra = g_lecturaDeLaBarra.get();
+    // QIcon con la ruta decodifica el archivo y guarda la imagen tal cual: con la ya
+    // decodificada queda el mismo icono.
+    const QImage dibujo = g_dibujosDeLaBarra.value(nombre);
+    if (dibujo.isNull())
+        return QIcon(rutaDeLaBarra(nombre));
+    return QIcon(QPixmap::fromImage(dibujo));
 }

@@ -25,3 +25,10 @@ void leeTemaTrasDibujar(QWidget *w);
 // de ahí en adelante da ese mismo.
 void empiezaIconoDelPrograma();
 QIcon iconoDelPrograma();
+
+// Los dibujos de los botones de la barra del marco (:/iconos/<nombre>.png). main() los empieza a
+// decodificar en segundo plano antes que el del programa, porque el marco los pide primero;
+// iconoDeLaBarra() da el mismo icono que QIcon con la ruta del dibujo (y lo decodifica ahí si
+// nadie lo empezó o si el nombre no es de la barra).
+void empiezaIconosDeLaBarra();
+QIcon iconoDeLaBarra(const QString &nombre);

@@ -143,7 +143,7 @@ QToolButton *TW_Inicial::boton(const QString &nombre, const QString &texto, cons
     b->setText(texto);
     b->setToolTip(ayuda);
     b->setAutoRaise(true);
-    b->setIcon(QIcon(QStringLiteral(":/iconos/%1.png").arg(icono)));
+    b->setIcon(iconoDeLaBarra(icono));
     b->setToolButtonStyle(texto.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     b->setFocusPolicy(Qt::TabFocus);
     QFont f = b->font();

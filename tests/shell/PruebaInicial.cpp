@@ -182,6 +182,34 @@ private slots:
         QIcon::setThemeName(antes);
     }
 
+    // Los botones de la barra llevan, píxel por píxel, el dibujo de su archivo en todos sus
+    // estados, se haya decodificado antes (en segundo plano) o en el momento; un nombre que no
+    // es de la barra también.
+    void iconosDeLaBarra_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<bool>("adelantado");
+        for (const char *n : {"generales", "salir", "programa"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 en el momento").arg(QLatin1String(n)))) << QString::fromLatin1(n) << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1 adelantado").arg(QLatin1String(n)))) << QString::fromLatin1(n) << true;
+        }
+    }
+    void iconosDeLaBarra()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(bool, adelantado);
+        if (adelantado)
+            empiezaIconosDeLaBarra();
+        const QIcon icono = iconoDeLaBarra(nombre);
+        const QIcon delArchivo(QStringLiteral(":/iconos/%1.png").arg(nombre));
+        QVERIFY(!icono.isNull());
+        QCOMPARE(icono.availableSizes(), delArchivo.availableSizes());
+        for (int lado : {16, 24, 32})
+            for (auto modo : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+                QVERIFY2(icono.pixmap(lado, modo).toImage() == delArchivo.pixmap(lado, modo).toImage(),
+                         qPrintable(QStringLiteral("%1 px, modo %2").arg(lado).arg(modo)));
+    }
+
     void compuertaDeConvocatoria_data()
     {
         QTest::addColumn<QString>("preparacion");
