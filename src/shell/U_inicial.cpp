@@ -42,7 +42,6 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     g_inicial = this;
     setObjectName(QStringLiteral("W_Inicial"));
     setWindowTitle(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
-    setWindowIcon(iconoDelPrograma());
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("AreaMdi"));
@@ -127,6 +126,9 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
         if (!QKeySequence::keyBindings(QKeySequence::Close).contains(k))
             cerrar << k;
     atajo("A_CierraVentana", cerrar, &QMdiArea::closeActiveSubWindow);
+
+    // Al final: mientras se arma la barra, el icono termina de decodificarse en segundo plano.
+    setWindowIcon(iconoDelPrograma());
 }
 
 TW_Inicial::~TW_Inicial()
