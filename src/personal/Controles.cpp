@@ -15,6 +15,8 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 
 GrupoOpciones::GrupoOpciones(const QString &nombre, const QString &titulo, const QStringList &elementos,
                              int columnas, QWidget *parent)
@@ -67,7 +69,35 @@ QStringList GrupoOpciones::elementos() const
     return r;
 }
 
-ListaConfirmada::ListaConfirmada(QWidget *parent) : QComboBox(parent)
+void ListaFija::ponLetras(int letras)
+{
+    if (letras < 0 || letras == m_letras)
+        return;
+    m_letras = letras;
+    setMinimumContentsLength(letras);
+    updateGeometry();
+}
+
+QSize ListaFija::sizeHint() const
+{
+    if (m_letras == 0)
+        return QComboBox::sizeHint();
+    // Las letras y el icono (con su separación de 4 px), la altura de la letra o del icono y lo
+    // que el estilo agrega alrededor, como lo calcula QComboBox con esa política.
+    const QFontMetrics fm = fontMetrics();
+    const QSize icono = iconSize();
+    int ancho = m_letras * fm.horizontalAdvance(u'X') + icono.width() + 4;
+    if (!placeholderText().isEmpty())
+        ancho = qMax(ancho, fm.boundingRect(placeholderText()).width());
+    const int alto = qMax(qMax(qCeil(QFontMetricsF(fm).height()), 14) + 2, icono.height() + 2);
+    QStyleOptionComboBox opcion;
+    initStyleOption(&opcion);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &opcion, QSize(ancho, alto), this);
+}
+
+QSize ListaFija::minimumSizeHint() const { return m_letras == 0 ? QComboBox::minimumSizeHint() : sizeHint(); }
+
+ListaConfirmada::ListaConfirmada(QWidget *parent) : ListaFija(parent)
 {
     connect(this, &QComboBox::activated, this, [this] {
         m_pendiente = true;
