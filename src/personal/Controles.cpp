@@ -15,6 +15,8 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QStyleOptionComboBox>
 #include <QtMath>
 
@@ -169,8 +171,29 @@ void anotaClaves(Consulta &q, QComboBox *combo)
 
 void llena(Consulta &q, QComboBox *combo)
 {
-    W_Inicial()->Llena_Combo(q, combo, 1);
-    anotaClaves(q, combo);
+    auto *modelo = qobject_cast<QStandardItemModel *>(combo->model());
+    if (!modelo || combo->modelColumn() != 0) {
+        W_Inicial()->Llena_Combo(q, combo, 1);
+        anotaClaves(q, combo);
+        return;
+    }
+    // Cada renglón entra con su texto y su clave, todos de una vez: como Llena_Combo seguido de
+    // anotar las claves, sin un aviso de cambio por renglón.
+    q.cierra();
+    q.abre();
+    QList<QStandardItem *> renglones;
+    renglones.reserve(q.cuenta());
+    for (q.primero(); !q.fin(); q.siguiente()) {
+        auto *r = new QStandardItem(q.campo(1).texto());
+        r->setData(q.campo(0).entero(), Qt::UserRole);
+        renglones << r;
+    }
+    q.primero();
+    const QSignalBlocker bloqueo(combo);
+    combo->clear();
+    if (!renglones.isEmpty())
+        modelo->invisibleRootItem()->appendRows(renglones);
+    combo->setCurrentIndex(-1);
 }
 
 void ubica(Consulta &q, qint64 clave, QComboBox *combo)

@@ -3,6 +3,7 @@
 
 #include "personal/Controles.h"
 #include "platform/Base.h"
+#include "platform/Consulta.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -77,6 +78,39 @@ private slots:
         }
         QCOMPARE(fija.sizeHint(), deQt.sizeHint());
         QCOMPARE(fija.minimumSizeHint(), deQt.minimumSizeHint());
+    }
+
+    // Una lista de catálogo queda con los nombres en el orden de la consulta, la clave de cada
+    // renglón, sin renglón elegido, sin avisos de cambio y con la consulta en su primera fila;
+    // llenarla otra vez no duplica nada, y una consulta vacía la deja vacía.
+    void llenaListaDeCatalogo_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("países") << "Select clave Pais,Nombre From Cat_Pais Order By Nombre";
+        QTest::newRow("estados de un país") << "Select Clave Edo,Nombre From Cat_Estado Where Pais_Clave=(Select Min(Pais_Clave) From Cat_Estado) Order By Nombre";
+        QTest::newRow("vacía") << "Select Clave,Nombre From Cat_Pais Where Clave<0";
+    }
+    void llenaListaDeCatalogo()
+    {
+        QFETCH(QString, sql);
+        Entorno e(true);
+        const QList<QVariantList> filas = Entorno::filas(sql);
+        Consulta q(sql);
+        QComboBox lista;
+        int avisos = 0;
+        connect(&lista, &QComboBox::currentIndexChanged, this, [&] { ++avisos; });
+        for (int vez = 0; vez < 2; ++vez) {
+            Listas::llena(q, &lista);
+            QCOMPARE(lista.count(), int(filas.size()));
+            for (int i = 0; i < filas.size(); ++i) {
+                QCOMPARE(lista.itemText(i), filas[i][1].toString());
+                QCOMPARE(lista.itemData(i).toLongLong(), filas[i][0].toLongLong());
+            }
+            QCOMPARE(lista.currentIndex(), -1);
+            QCOMPARE(q.fila(), 0);
+            QCOMPARE(q.fin(), filas.isEmpty());
+        }
+        QCOMPARE(avisos, 0);
     }
 
     void ventanaNueva()
