@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QHash>
+#include <QStringList>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -37,7 +38,8 @@ const char *dibujoDelEstilo(QStyle::StandardPixmap cual)
     }
 }
 
-QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
+// Los dibujos de 16 y 32 px del icono, o ninguno si el estilo no los usa o no los da así.
+QStringList dibujosSinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
 {
     // Fusion y Windows dan para éstos los dibujos comunes de Qt; otro estilo puede tener los suyos.
     // El del foco visible envuelve al del sistema sin tocar sus iconos: cuenta el de debajo.
@@ -48,11 +50,31 @@ QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidg
     if (!estiloDeQt || !dibujo || !izquierdaADerecha || qApp->devicePixelRatio() > 2.0)
         return {};
     const QString ruta = QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(QLatin1String(dibujo));
+    return {ruta.arg(16), ruta.arg(32)};
+}
+
+// Los dibujos estándar ya decodificados en segundo plano, por ruta; sólo los toca el hilo principal.
+std::future<QHash<QString, QImage>> g_lecturaEstandar;
+QHash<QString, QImage> g_dibujosEstandar;
+
+QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
+{
+    const QStringList dibujos = dibujosSinElGrande(cual, estilo, w);
+    if (dibujos.isEmpty())
+        return {};
+    if (g_lecturaEstandar.valid())
+        g_dibujosEstandar = g_lecturaEstandar.get();
     QIcon icono;
-    for (int lado : {16, 32}) {
-        if (!QFile::exists(ruta.arg(lado)))
+    for (const QString &ruta : dibujos) {
+        // Ya decodificado: la misma imagen que leería addFile, al mismo tamaño.
+        if (const QImage leido = g_dibujosEstandar.value(ruta); !leido.isNull()) {
+            icono.addPixmap(QPixmap::fromImage(leido));
+            continue;
+        }
+        if (!QFile::exists(ruta))
             return {};   // otra versión de Qt: se pide al estilo
-        icono.addFile(ruta.arg(lado), QSize(lado, lado));
+        const int lado = ruta.endsWith(QLatin1String("-16.png")) ? 16 : 32;
+        icono.addFile(ruta, QSize(lado, lado));
     }
     return icono;
 }
@@ -139,4 +161,21 @@ QIcon iconoDeLaBarra(const QString &nombre)
     if (dibujo.isNull())
         return QIcon(rutaDeLaBarra(nombre));
     return QIcon(QPixmap::fromImage(dibujo));
+}
+
+void empiezaIconosEstandar(std::initializer_list<QStyle::StandardPixmap> cuales)
+{
+    if (g_lecturaEstandar.valid() || !sinTemaDeEscritorio() || !QGuiApplication::desktopSettingsAware())
+        return;
+    QStringList rutas;
+    for (QStyle::StandardPixmap cual : cuales)
+        rutas << dibujosSinElGrande(cual, QApplication::style(), nullptr);
+    if (rutas.isEmpty())
+        return;
+    g_lecturaEstandar = SegundoPlano::pide([rutas] {
+        QHash<QString, QImage> dibujos;
+        for (const QString &ruta : rutas)
+            dibujos.insert(ruta, QImage(ruta));
+        return dibujos;
+    });
 }

@@ -8,11 +8,15 @@
 // cualquier otro tema (GNOME, KDE, Xfce…) se consulta como siempre.
 #include <QIcon>
 #include <QStyle>
+#include <initializer_list>
 
 class QWidget;
 
 // El icono estándar `cual` del estilo de `w`, el mismo que daría style()->standardIcon().
 QIcon iconoEstandar(QStyle::StandardPixmap cual, const QWidget *w);
+// main() empieza a decodificar en segundo plano los dibujos de los iconos estándar que pide la
+// primera ventana (con el estilo de la aplicación); iconoEstandar() los toma ya leídos.
+void empiezaIconosEstandar(std::initializer_list<QStyle::StandardPixmap> cuales);
 // El icono `nombre` del tema, el mismo que daría QIcon::fromTheme() (vacío sin tema de escritorio).
 QIcon iconoDelTema(const QString &nombre);
 // Los cuadros de mensaje y la vista previa de Qt sí consultan el tema: su índice se lee una vez

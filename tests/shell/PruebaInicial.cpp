@@ -154,14 +154,20 @@ private slots:
     void iconoEstandarSinTema_data()
     {
         QTest::addColumn<bool>("conFoco");
-        QTest::newRow("estilo de Qt") << false;
-        QTest::newRow("estilo del foco") << true;
+        QTest::addColumn<bool>("adelantados");
+        QTest::newRow("estilo de Qt") << false << false;
+        QTest::newRow("estilo del foco") << true << false;
+        QTest::newRow("dibujos leídos antes") << false << true;
+        QTest::newRow("estilo del foco, dibujos leídos antes") << true << true;
     }
     void iconoEstandarSinTema()
     {
         QFETCH(bool, conFoco);
+        QFETCH(bool, adelantados);
         const QString antes = QIcon::themeName();
         QIcon::setThemeName(QStringLiteral("hicolor"));
+        if (adelantados)
+            empiezaIconosEstandar({QStyle::SP_ArrowForward, QStyle::SP_FileDialogNewFolder, QStyle::SP_DialogSaveButton});
         std::unique_ptr<QStyle> estilo(conFoco ? Teclado::estiloConFoco(QStyleFactory::create(QStringLiteral("fusion")))
                                                : QStyleFactory::create(QStringLiteral("fusion")));
         QWidget w;
