@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QStyle>
 
 int main(int argc, char *argv[])
 {
@@ -21,7 +22,10 @@ int main(int argc, char *argv[])
     Base::adelantaRevision(Base::carpetaPredeterminada());
     Aplicacion app(argc, argv);
     Aplicacion::ponIdentidad();
-    empiezaIconoDelPrograma();   // se decodifica mientras se abre la base
+    empiezaIconosDeLaBarra();    // se decodifican mientras se abre la base
+    empiezaIconoDelPrograma();   // y éste mientras se arma la barra
+    // Los de los botones de Datos Generales, la primera ventana, mientras se arma el marco.
+    empiezaIconosEstandar({QStyle::SP_FileDialogNewFolder, QStyle::SP_ArrowForward});
     instalaTraduccion();
 
     std::unique_ptr<Arranque> arranque;

@@ -15,6 +15,10 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 
 GrupoOpciones::GrupoOpciones(const QString &nombre, const QString &titulo, const QStringList &elementos,
                              int columnas, QWidget *parent)
@@ -67,7 +71,35 @@ QStringList GrupoOpciones::elementos() const
     return r;
 }
 
-ListaConfirmada::ListaConfirmada(QWidget *parent) : QComboBox(parent)
+void ListaFija::ponLetras(int letras)
+{
+    if (letras < 0 || letras == m_letras)
+        return;
+    m_letras = letras;
+    setMinimumContentsLength(letras);
+    updateGeometry();
+}
+
+QSize ListaFija::sizeHint() const
+{
+    if (m_letras == 0)
+        return QComboBox::sizeHint();
+    // Las letras y el icono (con su separación de 4 px), la altura de la letra o del icono y lo
+    // que el estilo agrega alrededor, como lo calcula QComboBox con esa política.
+    const QFontMetrics fm = fontMetrics();
+    const QSize icono = iconSize();
+    int ancho = m_letras * fm.horizontalAdvance(u'X') + icono.width() + 4;
+    if (!placeholderText().isEmpty())
+        ancho = qMax(ancho, fm.boundingRect(placeholderText()).width());
+    const int alto = qMax(qMax(qCeil(QFontMetricsF(fm).height()), 14) + 2, icono.height() + 2);
+    QStyleOptionComboBox opcion;
+    initStyleOption(&opcion);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &opcion, QSize(ancho, alto), this);
+}
+
+QSize ListaFija::minimumSizeHint() const { return m_letras == 0 ? QComboBox::minimumSizeHint() : sizeHint(); }
+
+ListaConfirmada::ListaConfirmada(QWidget *parent) : ListaFija(parent)
 {
     connect(this, &QComboBox::activated, this, [this] {
         m_pendiente = true;
@@ -139,8 +171,29 @@ void anotaClaves(Consulta &q, QComboBox *combo)
 
 void llena(Consulta &q, QComboBox *combo)
 {
-    W_Inicial()->Llena_Combo(q, combo, 1);
-    anotaClaves(q, combo);
+    auto *modelo = qobject_cast<QStandardItemModel *>(combo->model());
+    if (!modelo || combo->modelColumn() != 0) {
+        W_Inicial()->Llena_Combo(q, combo, 1);
+        anotaClaves(q, combo);
+        return;
+    }
+    // Cada renglón entra con su texto y su clave, todos de una vez: como Llena_Combo seguido de
+    // anotar las claves, sin un aviso de cambio por renglón.
+    q.cierra();
+    q.abre();
+    QList<QStandardItem *> renglones;
+    renglones.reserve(q.cuenta());
+    for (q.primero(); !q.fin(); q.siguiente()) {
+        auto *r = new QStandardItem(q.campo(1).texto());
+        r->setData(q.campo(0).entero(), Qt::UserRole);
+        renglones << r;
+    }
+    q.primero();
+    const QSignalBlocker bloqueo(combo);
+    combo->clear();
+    if (!renglones.isEmpty())
+        modelo->invisibleRootItem()->appendRows(renglones);
+    combo->setCurrentIndex(-1);
 }
 
 void ubica(Consulta &q, qint64 clave, QComboBox *combo)

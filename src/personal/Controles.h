@@ -36,10 +36,27 @@ private:
     int m_columnas;
 };
 
+// Lista desplegable del ancho de un número de letras más el hueco de un icono, sin medir sus
+// renglones (un catálogo largo tardaría): el tamaño de QComboBox::AdjustToMinimumContentsLengthWithIcon,
+// píxel por píxel. Esa política arma la lista emergente en cuanto se pone, al crear la ventana;
+// aquí se arma la primera vez que se despliega, como en cualquier lista.
+class ListaFija : public QComboBox {
+public:
+    explicit ListaFija(QWidget *parent = nullptr) : QComboBox(parent) {}
+    // Como setMinimumContentsLength() con esa política; 0 vuelve al tamaño de QComboBox.
+    void ponLetras(int letras);
+    int letras() const { return m_letras; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    int m_letras = 0;
+};
+
 // Lista desplegable cuya elección hecha con flechas, rueda o letras sobre la lista cerrada
 // queda pendiente: sólo cuenta cuando se confirma (al elegir en la lista abierta, con Intro, al
 // salir del control o cuando la ventana llama a confirma()). Hojear no cambia nada.
-class ListaConfirmada : public QComboBox {
+class ListaConfirmada : public ListaFija {
     Q_OBJECT
 public:
     explicit ListaConfirmada(QWidget *parent = nullptr);

@@ -61,8 +61,7 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
 
     CB_Conv = nombrado(new ListaConfirmada(this), "CB_Conv");
     CB_Conv->setMinimumWidth(420);
-    CB_Conv->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CB_Conv->setMinimumContentsLength(60);
+    CB_Conv->ponLetras(60);
     Nombre_1 = nombrado(new EditMayusculas(this), "Nombre_1");
     Nombre_2 = nombrado(new EditMayusculas(this), "Nombre_2");
     Paterno = nombrado(new EditMayusculas(this), "Paterno");
@@ -75,16 +74,18 @@ TW_Generales::TW_Generales() : Ventana(QStringLiteral("W_Generales"), QStringLit
                              {QStringLiteral("Femenino"), QStringLiteral("Masculino")}, 2, this);
     Edo_Civil = new GrupoOpciones(QStringLiteral("Edo_Civil"), QStringLiteral("Estado Civil"),
                                   {QStringLiteral("Casado"), QStringLiteral("Soltero")}, 2, this);
-    CB_PaisNac = nombrado(new QComboBox(this), "CB_PaisNac");
-    CB_EstadoNac = nombrado(new QComboBox(this), "CB_EstadoNac");
-    CB_CiudadNac = nombrado(new QComboBox(this), "CB_CiudadNac");
-    for (QComboBox *c : {CB_PaisNac, CB_EstadoNac, CB_CiudadNac}) {
+    auto *pais = nombrado(new ListaFija(this), "CB_PaisNac");
+    auto *estado = nombrado(new ListaFija(this), "CB_EstadoNac");
+    auto *ciudad = nombrado(new ListaFija(this), "CB_CiudadNac");
+    for (ListaFija *c : {pais, estado, ciudad}) {
         c->setMinimumWidth(260);
         c->setMaxVisibleItems(20);
         // Ancho fijo por número de letras: medir cada renglón de un catálogo largo es lento.
-        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        c->setMinimumContentsLength(30);
+        c->ponLetras(30);
     }
+    CB_PaisNac = pais;
+    CB_EstadoNac = estado;
+    CB_CiudadNac = ciudad;
     // Un solo icono para los dos: buscarlo en el tema y decodificarlo cuesta al abrir.
     const QIcon agregar = iconoEstandar(QStyle::SP_FileDialogNewFolder, this);
     Btn_AddEdo = botonAgregar(this, "Btn_AddEdo", agregar);

@@ -1,9 +1,12 @@
 #include "shell/Iconos.h"
 #include "platform/SegundoPlano.h"
+#include "shell/Teclado.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QHash>
+#include <QStringList>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +14,11 @@
 namespace {
 const QString kIconoDelPrograma = QStringLiteral(":/iconos/programa.png");
 std::future<QImage> g_iconoDelPrograma;   // sólo lo toca el hilo principal
+// Los de la barra, por nombre; el futuro y la tabla sólo los toca el hilo principal.
+std::future<QHash<QString, QImage>> g_lecturaDeLaBarra;
+QHash<QString, QImage> g_dibujosDeLaBarra;
+
+QString rutaDeLaBarra(const QString &nombre) { return QStringLiteral(":/iconos/%1.png").arg(nombre); }
 
 bool sinTemaDeEscritorio() { return QIcon::themeName() == QLatin1String("hicolor"); }
 
@@ -30,20 +38,43 @@ const char *dibujoDelEstilo(QStyle::StandardPixmap cual)
     }
 }
 
-QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
+// Los dibujos de 16 y 32 px del icono, o ninguno si el estilo no los usa o no los da así.
+QStringList dibujosSinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
 {
     // Fusion y Windows dan para éstos los dibujos comunes de Qt; otro estilo puede tener los suyos.
-    const bool estiloDeQt = estilo->name() == u"fusion" || estilo->name() == u"windows";
+    // El del foco visible envuelve al del sistema sin tocar sus iconos: cuenta el de debajo.
+    const QString nombre = Teclado::estiloBase(estilo)->name();
+    const bool estiloDeQt = nombre == u"fusion" || nombre == u"windows";
     const char *dibujo = dibujoDelEstilo(cual);
     const bool izquierdaADerecha = (w ? w->layoutDirection() : QGuiApplication::layoutDirection()) == Qt::LeftToRight;
     if (!estiloDeQt || !dibujo || !izquierdaADerecha || qApp->devicePixelRatio() > 2.0)
         return {};
     const QString ruta = QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png").arg(QLatin1String(dibujo));
+    return {ruta.arg(16), ruta.arg(32)};
+}
+
+// Los dibujos estándar ya decodificados en segundo plano, por ruta; sólo los toca el hilo principal.
+std::future<QHash<QString, QImage>> g_lecturaEstandar;
+QHash<QString, QImage> g_dibujosEstandar;
+
+QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
+{
+    const QStringList dibujos = dibujosSinElGrande(cual, estilo, w);
+    if (dibujos.isEmpty())
+        return {};
+    if (g_lecturaEstandar.valid())
+        g_dibujosEstandar = g_lecturaEstandar.get();
     QIcon icono;
-    for (int lado : {16, 32}) {
-        if (!QFile::exists(ruta.arg(lado)))
+    for (const QString &ruta : dibujos) {
+        // Ya decodificado: la misma imagen que leería addFile, al mismo tamaño.
+        if (const QImage leido = g_dibujosEstandar.value(ruta); !leido.isNull()) {
+            icono.addPixmap(QPixmap::fromImage(leido));
+            continue;
+        }
+        if (!QFile::exists(ruta))
             return {};   // otra versión de Qt: se pide al estilo
-        icono.addFile(ruta.arg(lado), QSize(lado, lado));
+        const int lado = ruta.endsWith(QLatin1String("-16.png")) ? 16 : 32;
+        icono.addFile(ruta, QSize(lado, lado));
     }
     return icono;
 }
@@ -106,4 +137,45 @@ QIcon iconoDelPrograma()
     icono = QIcon(QPixmap::fromImage(imagen));
     QGuiApplication::setWindowIcon(icono);
     return icono;
+}
+
+void empiezaIconosDeLaBarra()
+{
+    if (g_lecturaDeLaBarra.valid() || !g_dibujosDeLaBarra.isEmpty())
+        return;
+    g_lecturaDeLaBarra = SegundoPlano::pide([] {
+        QHash<QString, QImage> dibujos;
+        for (const char *nombre : {"generales", "academicos", "curriculares", "aval", "montos", "administracion", "salir"})
+            dibujos.insert(QLatin1String(nombre), QImage(rutaDeLaBarra(QLatin1String(nombre))));
+        return dibujos;
+    });
+}
+
+QIcon iconoDeLaBarra(const QString &nombre)
+{
+    if (g_lecturaDeLaBarra.valid())
+        g_dibujosDeLaBarra = g_lecturaDeLaBarra.get();
+    // QIcon con la ruta decodifica el archivo y guarda la imagen tal cual: con la ya
+    // decodificada queda el mismo icono.
+    const QImage dibujo = g_dibujosDeLaBarra.value(nombre);
+    if (dibujo.isNull())
+        return QIcon(rutaDeLaBarra(nombre));
+    return QIcon(QPixmap::fromImage(dibujo));
+}
+
+void empiezaIconosEstandar(std::initializer_list<QStyle::StandardPixmap> cuales)
+{
+    if (g_lecturaEstandar.valid() || !sinTemaDeEscritorio() || !QGuiApplication::desktopSettingsAware())
+        return;
+    QStringList rutas;
+    for (QStyle::StandardPixmap cual : cuales)
+        rutas << dibujosSinElGrande(cual, QApplication::style(), nullptr);
+    if (rutas.isEmpty())
+        return;
+    g_lecturaEstandar = SegundoPlano::pide([rutas] {
+        QHash<QString, QImage> dibujos;
+        for (const QString &ruta : rutas)
+            dibujos.insert(ruta, QImage(ruta));
+        return dibujos;
+    });
 }

@@ -609,7 +609,16 @@ void instalaEstilo()
 {
     if (dynamic_cast<EstiloFoco *>(QApplication::style()))
         return;
-    QApplication::setStyle(new EstiloFoco(QStyleFactory::create(QApplication::style()->name())));
+    QApplication::setStyle(estiloConFoco(QStyleFactory::create(QApplication::style()->name())));
+}
+
+QStyle *estiloConFoco(QStyle *base) { return new EstiloFoco(base); }
+
+const QStyle *estiloBase(const QStyle *estilo)
+{
+    if (auto *foco = dynamic_cast<const EstiloFoco *>(estilo))
+        return foco->baseStyle();
+    return estilo;
 }
 
 } // namespace Teclado

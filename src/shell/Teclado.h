@@ -7,6 +7,7 @@
 #include <QString>
 
 class QLabel;
+class QStyle;
 class QWidget;
 
 namespace Teclado {
@@ -54,5 +55,9 @@ void enfocaAlAbrir(QWidget *ventana);
 // control enfocado (también con el foco puesto por el programa, no sólo con Tab) y en los
 // cuadros de varias líneas. Los controles sin foco se dibujan igual que antes.
 void instalaEstilo();
+// El estilo del foco sobre `base` (del que toma todo lo demás), para quien lo arma aparte.
+QStyle *estiloConFoco(QStyle *base);
+// El estilo que envuelve el del foco: sus iconos estándar son los de éste. Cualquier otro, tal cual.
+const QStyle *estiloBase(const QStyle *estilo);
 
 } // namespace Teclado

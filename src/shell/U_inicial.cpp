@@ -42,7 +42,6 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
     g_inicial = this;
     setObjectName(QStringLiteral("W_Inicial"));
     setWindowTitle(QStringLiteral("Solicitud de Becas Crédito y Crédito Educativo 2004"));
-    setWindowIcon(iconoDelPrograma());
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("AreaMdi"));
@@ -130,6 +129,9 @@ TW_Inicial::TW_Inicial(QWidget *parent) : QMainWindow(parent)
         if (!QKeySequence::keyBindings(QKeySequence::Close).contains(k))
             cerrar << k;
     atajo("A_CierraVentana", cerrar, &QMdiArea::closeActiveSubWindow);
+
+    // Al final: mientras se arma la barra, el icono termina de decodificarse en segundo plano.
+    setWindowIcon(iconoDelPrograma());
 }
 
 TW_Inicial::~TW_Inicial()
@@ -146,7 +148,7 @@ QToolButton *TW_Inicial::boton(const QString &nombre, const QString &texto, cons
     b->setText(texto);
     b->setToolTip(ayuda);
     b->setAutoRaise(true);
-    b->setIcon(QIcon(QStringLiteral(":/iconos/%1.png").arg(icono)));
+    b->setIcon(iconoDeLaBarra(icono));
     b->setToolButtonStyle(texto.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     b->setFocusPolicy(Qt::TabFocus);
     QFont f = b->font();

@@ -1,8 +1,12 @@
 #include "personal/Ayuda.h"
 #include "shell/U_Mod.h"
 
+#include "personal/Controles.h"
 #include "platform/Base.h"
+#include "platform/Consulta.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QProgressBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -32,6 +36,83 @@ void eligeConvocatoria(QWidget *g, int clave)
 class PruebaGenerales : public QObject {
     Q_OBJECT
 private slots:
+    // Una lista de ancho fijo mide lo mismo que QComboBox con la política de letras más icono,
+    // con renglones más largos que su ancho, otra letra, otro tamaño de icono o un texto de
+    // ayuda, y no arma su lista emergente hasta que se despliega.
+    void listaDeAnchoFijo_data()
+    {
+        QTest::addColumn<int>("letras");
+        QTest::addColumn<int>("puntos");
+        QTest::addColumn<int>("icono");
+        QTest::addColumn<QString>("ayuda");
+        QTest::newRow("30 letras") << 30 << 0 << 0 << QString();
+        QTest::newRow("60 letras") << 60 << 0 << 0 << QString();
+        QTest::newRow("letra de 15 puntos") << 30 << 15 << 0 << QString();
+        QTest::newRow("icono de 40 px") << 30 << 0 << 40 << QString();
+        QTest::newRow("ayuda más ancha") << 3 << 0 << 0 << QStringLiteral("Elija el país donde nació el solicitante");
+    }
+    void listaDeAnchoFijo()
+    {
+        QFETCH(int, letras);
+        QFETCH(int, puntos);
+        QFETCH(int, icono);
+        QFETCH(QString, ayuda);
+        ListaFija fija;
+        QComboBox deQt;
+        deQt.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        deQt.setMinimumContentsLength(letras);
+        fija.ponLetras(letras);
+        for (QComboBox *c : {static_cast<QComboBox *>(&fija), &deQt})
+            c->addItems({QStringLiteral("Bolivia, Estado plurinacional de"), QString(120, u'W'), QStringLiteral("Ñ")});
+        // (Qt sí la arma al cambiar la letra o el tamaño del icono.)
+        QVERIFY(fija.findChildren<QAbstractItemView *>().isEmpty());
+        for (QComboBox *c : {static_cast<QComboBox *>(&fija), &deQt}) {
+            if (puntos) {
+                QFont f = c->font();
+                f.setPointSize(puntos);
+                c->setFont(f);
+            }
+            if (icono)
+                c->setIconSize(QSize(icono, icono));
+            c->setPlaceholderText(ayuda);
+        }
+        QCOMPARE(fija.sizeHint(), deQt.sizeHint());
+        QCOMPARE(fija.minimumSizeHint(), deQt.minimumSizeHint());
+    }
+
+    // Una lista de catálogo queda con los nombres en el orden de la consulta, la clave de cada
+    // renglón, sin renglón elegido, sin avisos de cambio y con la consulta en su primera fila;
+    // llenarla otra vez no duplica nada, y una consulta vacía la deja vacía.
+    void llenaListaDeCatalogo_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("países") << "Select clave Pais,Nombre From Cat_Pais Order By Nombre";
+        QTest::newRow("estados de un país") << "Select Clave Edo,Nombre From Cat_Estado Where Pais_Clave=(Select Min(Pais_Clave) From Cat_Estado) Order By Nombre";
+        QTest::newRow("vacía") << "Select Clave,Nombre From Cat_Pais Where Clave<0";
+    }
+    void llenaListaDeCatalogo()
+    {
+        QFETCH(QString, sql);
+        Entorno e(true);
+        const QList<QVariantList> filas = Entorno::filas(sql);
+        Consulta q(sql);
+        QComboBox lista;
+        int avisos = 0;
+        connect(&lista, &QComboBox::currentIndexChanged, this, [&] { ++avisos; });
+        for (int vez = 0; vez < 2; ++vez) {
+            Listas::llena(q, &lista);
+            QCOMPARE(lista.count(), int(filas.size()));
+            for (int i = 0; i < filas.size(); ++i) {
+                QCOMPARE(lista.itemText(i), filas[i][1].toString());
+                QCOMPARE(lista.itemData(i).toLongLong(), filas[i][0].toLongLong());
+            }
+            QCOMPARE(lista.currentIndex(), -1);
+            QCOMPARE(q.fila(), 0);
+            QCOMPARE(q.fin(), filas.isEmpty());
+        }
+        QCOMPARE(avisos, 0);
+    }
+
     void ventanaNueva()
     {
         Entorno e(true);

@@ -1,6 +1,7 @@
 #include "platform/Consulta.h"
 #include "shell/Fabrica.h"
 #include "shell/Iconos.h"
+#include "shell/Teclado.h"
 #include "shell/U_Mod.h"
 #include "shell/U_inicial.h"
 #include "shell/Ventana.h"
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -147,12 +149,29 @@ private slots:
     }
 
     // Sin tema de iconos del escritorio («hicolor») los iconos salen sin consultar el tema y son,
-    // píxel por píxel, los del estilo; el indicador del escritorio queda como estaba.
+    // píxel por píxel, los del estilo; el indicador del escritorio queda como estaba. Con Fusion,
+    // también bajo el estilo del foco visible del programa, sin decodificar el dibujo de 128 px.
+    void iconoEstandarSinTema_data()
+    {
+        QTest::addColumn<bool>("conFoco");
+        QTest::addColumn<bool>("adelantados");
+        QTest::newRow("estilo de Qt") << false << false;
+        QTest::newRow("estilo del foco") << true << false;
+        QTest::newRow("dibujos leídos antes") << false << true;
+        QTest::newRow("estilo del foco, dibujos leídos antes") << true << true;
+    }
     void iconoEstandarSinTema()
     {
+        QFETCH(bool, conFoco);
+        QFETCH(bool, adelantados);
         const QString antes = QIcon::themeName();
         QIcon::setThemeName(QStringLiteral("hicolor"));
+        if (adelantados)
+            empiezaIconosEstandar({QStyle::SP_ArrowForward, QStyle::SP_FileDialogNewFolder, QStyle::SP_DialogSaveButton});
+        std::unique_ptr<QStyle> estilo(conFoco ? Teclado::estiloConFoco(QStyleFactory::create(QStringLiteral("fusion")))
+                                               : QStyleFactory::create(QStringLiteral("fusion")));
         QWidget w;
+        w.setStyle(estilo.get());
         for (auto cual : {QStyle::SP_ArrowForward, QStyle::SP_ArrowBack, QStyle::SP_FileDialogNewFolder,
                           QStyle::SP_DialogSaveButton, QStyle::SP_DialogCloseButton, QStyle::SP_DirHomeIcon}) {
             const QIcon rapido = iconoEstandar(cual, &w), delEstilo = w.style()->standardIcon(cual, nullptr, &w);
@@ -161,10 +180,40 @@ private slots:
                 for (auto modo : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
                     QVERIFY2(rapido.pixmap(lado, modo).toImage() == delEstilo.pixmap(lado, modo).toImage(),
                              qPrintable(QStringLiteral("%1 a %2 px").arg(cual).arg(lado)));
+            if (cual != QStyle::SP_DirHomeIcon && qApp->devicePixelRatio() <= 2.0)
+                QVERIFY2(!rapido.availableSizes().contains(QSize(128, 128)), qPrintable(QString::number(cual)));
         }
         for (const char *nombre : {"go-next", "go-previous", "list-add", "document-save"})
             QCOMPARE(iconoDelTema(QLatin1String(nombre)).isNull(), QIcon::fromTheme(QLatin1String(nombre)).isNull());
         QIcon::setThemeName(antes);
+    }
+
+    // Los botones de la barra llevan, píxel por píxel, el dibujo de su archivo en todos sus
+    // estados, se haya decodificado antes (en segundo plano) o en el momento; un nombre que no
+    // es de la barra también.
+    void iconosDeLaBarra_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<bool>("adelantado");
+        for (const char *n : {"generales", "salir", "programa"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 en el momento").arg(QLatin1String(n)))) << QString::fromLatin1(n) << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1 adelantado").arg(QLatin1String(n)))) << QString::fromLatin1(n) << true;
+        }
+    }
+    void iconosDeLaBarra()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(bool, adelantado);
+        if (adelantado)
+            empiezaIconosDeLaBarra();
+        const QIcon icono = iconoDeLaBarra(nombre);
+        const QIcon delArchivo(QStringLiteral(":/iconos/%1.png").arg(nombre));
+        QVERIFY(!icono.isNull());
+        QCOMPARE(icono.availableSizes(), delArchivo.availableSizes());
+        for (int lado : {16, 24, 32})
+            for (auto modo : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+                QVERIFY2(icono.pixmap(lado, modo).toImage() == delArchivo.pixmap(lado, modo).toImage(),
+                         qPrintable(QStringLiteral("%1 px, modo %2").arg(lado).arg(modo)));
     }
 
     void compuertaDeConvocatoria_data()
