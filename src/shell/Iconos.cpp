@@ -12,11 +12,37 @@
 #include <QWidget>
 
 namespace {
+// Dibujos que se decodifican en segundo plano (QImage se puede leer en cualquier hilo) y se
+// toman después ya leídos, por ruta; el QPixmap se arma en el hilo principal, el único que los toca.
+class Adelantados {
+public:
+    void empieza(const QStringList &rutas)
+    {
+        if (m_lectura.valid() || !m_leidos.isEmpty() || rutas.isEmpty())
+            return;
+        m_lectura = SegundoPlano::pide([rutas] {
+            QHash<QString, QImage> leidos;
+            for (const QString &ruta : rutas)
+                leidos.insert(ruta, QImage(ruta));
+            return leidos;
+        });
+    }
+    // El dibujo ya leído (esperándolo si aún se lee), o uno nulo si no se pidió.
+    QImage toma(const QString &ruta)
+    {
+        if (m_lectura.valid())
+            m_leidos = m_lectura.get();
+        return m_leidos.value(ruta);
+    }
+
+private:
+    std::future<QHash<QString, QImage>> m_lectura;
+    QHash<QString, QImage> m_leidos;
+};
+
+Adelantados g_programa, g_barra, g_estandar;
+
 const QString kIconoDelPrograma = QStringLiteral(":/iconos/programa.png");
-std::future<QImage> g_iconoDelPrograma;   // sólo lo toca el hilo principal
-// Los de la barra, por nombre; el futuro y la tabla sólo los toca el hilo principal.
-std::future<QHash<QString, QImage>> g_lecturaDeLaBarra;
-QHash<QString, QImage> g_dibujosDeLaBarra;
 
 QString rutaDeLaBarra(const QString &nombre) { return QStringLiteral(":/iconos/%1.png").arg(nombre); }
 
@@ -53,21 +79,15 @@ QStringList dibujosSinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo
     return {ruta.arg(16), ruta.arg(32)};
 }
 
-// Los dibujos estándar ya decodificados en segundo plano, por ruta; sólo los toca el hilo principal.
-std::future<QHash<QString, QImage>> g_lecturaEstandar;
-QHash<QString, QImage> g_dibujosEstandar;
-
 QIcon sinElGrande(QStyle::StandardPixmap cual, const QStyle *estilo, const QWidget *w)
 {
     const QStringList dibujos = dibujosSinElGrande(cual, estilo, w);
     if (dibujos.isEmpty())
         return {};
-    if (g_lecturaEstandar.valid())
-        g_dibujosEstandar = g_lecturaEstandar.get();
     QIcon icono;
     for (const QString &ruta : dibujos) {
         // Ya decodificado: la misma imagen que leería addFile, al mismo tamaño.
-        if (const QImage leido = g_dibujosEstandar.value(ruta); !leido.isNull()) {
+        if (const QImage leido = g_estandar.toma(ruta); !leido.isNull()) {
             icono.addPixmap(QPixmap::fromImage(leido));
             continue;
         }
@@ -122,10 +142,8 @@ void leeTemaTrasDibujar(QWidget *w)
 
 void empiezaIconoDelPrograma()
 {
-    if (g_iconoDelPrograma.valid() || !QGuiApplication::windowIcon().isNull())
-        return;
-    // QImage se puede decodificar en cualquier hilo; el QPixmap se arma después en éste.
-    g_iconoDelPrograma = SegundoPlano::pide([] { return QImage(kIconoDelPrograma); });
+    if (QGuiApplication::windowIcon().isNull())
+        g_programa.empieza({kIconoDelPrograma});
 }
 
 QIcon iconoDelPrograma()
@@ -133,7 +151,9 @@ QIcon iconoDelPrograma()
     QIcon icono = QGuiApplication::windowIcon();
     if (!icono.isNull())
         return icono;
-    const QImage imagen = g_iconoDelPrograma.valid() ? g_iconoDelPrograma.get() : QImage(kIconoDelPrograma);
+    QImage imagen = g_programa.toma(kIconoDelPrograma);
+    if (imagen.isNull())
+        imagen = QImage(kIconoDelPrograma);
     icono = QIcon(QPixmap::fromImage(imagen));
     QGuiApplication::setWindowIcon(icono);
     return icono;
@@ -141,23 +161,17 @@ QIcon iconoDelPrograma()
 
 void empiezaIconosDeLaBarra()
 {
-    if (g_lecturaDeLaBarra.valid() || !g_dibujosDeLaBarra.isEmpty())
-        return;
-    g_lecturaDeLaBarra = SegundoPlano::pide([] {
-        QHash<QString, QImage> dibujos;
-        for (const char *nombre : {"generales", "academicos", "curriculares", "aval", "montos", "administracion", "salir"})
-            dibujos.insert(QLatin1String(nombre), QImage(rutaDeLaBarra(QLatin1String(nombre))));
-        return dibujos;
-    });
+    QStringList rutas;
+    for (const char *nombre : {"generales", "academicos", "curriculares", "aval", "montos", "administracion", "salir"})
+        rutas << rutaDeLaBarra(QLatin1String(nombre));
+    g_barra.empieza(rutas);
 }
 
 QIcon iconoDeLaBarra(const QString &nombre)
 {
-    if (g_lecturaDeLaBarra.valid())
-        g_dibujosDeLaBarra = g_lecturaDeLaBarra.get();
     // QIcon con la ruta decodifica el archivo y guarda la imagen tal cual: con la ya
     // decodificada queda el mismo icono.
-    const QImage dibujo = g_dibujosDeLaBarra.value(nombre);
+    const QImage dibujo = g_barra.toma(rutaDeLaBarra(nombre));
     if (dibujo.isNull())
         return QIcon(rutaDeLaBarra(nombre));
     return QIcon(QPixmap::fromImage(dibujo));
@@ -165,17 +179,10 @@ QIcon iconoDeLaBarra(const QString &nombre)
 
 void empiezaIconosEstandar(std::initializer_list<QStyle::StandardPixmap> cuales)
 {
-    if (g_lecturaEstandar.valid() || !sinTemaDeEscritorio() || !QGuiApplication::desktopSettingsAware())
+    if (!sinTemaDeEscritorio() || !QGuiApplication::desktopSettingsAware())
         return;
     QStringList rutas;
     for (QStyle::StandardPixmap cual : cuales)
         rutas << dibujosSinElGrande(cual, QApplication::style(), nullptr);
-    if (rutas.isEmpty())
-        return;
-    g_lecturaEstandar = SegundoPlano::pide([rutas] {
-        QHash<QString, QImage> dibujos;
-        for (const QString &ruta : rutas)
-            dibujos.insert(ruta, QImage(ruta));
-        return dibujos;
-    });
+    g_estandar.empieza(rutas);
 }
